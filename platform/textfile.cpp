@@ -1,0 +1,152 @@
+#include "platform/textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace lexarion {
+
+std::optional<QByteArray> ReadFileBytes(const QString& path) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+bool IsOrdinaryFile(const QString& path) {
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+TextLines DecodeLines(QByteArrayView bytes) {
+    TextLines result;
+    result.encoding = DetectEncoding(bytes);
+    if (result.encoding == TextEncoding::Utf8Bom)
+        bytes = bytes.sliced(3);
+    // Decoding the whole file at once is much faster than one iconv call per line.
+    const QString text = DecodeText(bytes, result.encoding == TextEncoding::Utf8Bom
+                                               ? TextEncoding::Utf8
+                                               : result.encoding);
+    const QChar* p = text.constData();
+    const QChar* end = p + text.size();
+    while (p < end) {
+        const QChar* q = p;
+        while (q < end && *q != u'\n' && *q != u'\r')
+            ++q;
+        result.lines.append(QString(p, q - p));
+        if (q < end && *q == u'\r' && q + 1 < end && q[1] == u'\n')
+            q += 2;
+        else if (q < end)
+            ++q;
+        p = q;
+    }
+    return result;
+}
+
+QByteArray EncodeLines(const QStringList& lines, TextEncoding encoding) {
+    QByteArray out;
+    if (encoding == TextEncoding::Utf8Bom)
+        out.append("\xEF\xBB\xBF");
+    for (const QString& line : lines) {
+        out.append(EncodeText(line, encoding));
+        out.append("\r\n");
+    }
+    return out;
+}
+
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool CreateEmptyFile(const QString& path) {
+    if (QFileInfo::exists(path))
+        return QFileInfo(path).isFile();
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return false;
+    file.close();
+    return true;
+}
+
+QString ResolveCaseInsensitive(const QString& base, const QString& relative) {
+    QString path = base;
+    while (path.size() > 1 && path.endsWith(u'/'))
+        path.chop(1);
+    const QStringList parts = relative.split(u'/', Qt::SkipEmptyParts);
+    bool searching = true;
+    for (const QString& part : parts) {
+        QString name = part;
+        if (searching) {
+            const QString exact = path + u'/' + part;
+            if (!QFileInfo::exists(exact)) {
+                const QDir dir(path);
+                searching = false;
+                if (dir.exists()) {
+                    const QStringList entries =
+                        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                      QDir::NoDotAndDotDot);
+                    for (const QString& entry : entries) {
+                        if (entry.compare(part, Qt::CaseInsensitive) == 0) {
+                            name = entry;
+                            searching = true;
+                            break;
+                        }
+                    }
+                }
+            }
+        }
+        path += u'/' + name;
+    }
+    if (relative.endsWith(u'/'))
+        path += u'/';
+    return path;
+}
+
+} // namespace lexarion
+
+namespace lexarion {
+
+namespace {
+
+// The encoding a rewrite keeps: that of the file now at `path`, or GB18030.
+TextEncoding ExistingEncoding(const std::optional<QByteArray>& bytes) {
+    return bytes ? DetectEncoding(*bytes) : TextEncoding::Gb18030;
+}
+
+} // namespace
+
+bool RewriteTextFile(const QString& path, const QStringList& lines) {
+    const std::optional<QByteArray> old = ReadFileBytes(path);
+    if (!old && QFileInfo::exists(path))
+        return false;
+    return WriteFileAtomically(path, EncodeLines(lines, ExistingEncoding(old)));
+}
+
+bool AppendLineToTextFile(const QString& path, const QString& line) {
+    std::optional<QByteArray> bytes = ReadFileBytes(path);
+    if (!bytes) {
+        if (QFileInfo::exists(path))
+            return false;
+        bytes = QByteArray();
+    }
+    const TextEncoding encoding = ExistingEncoding(bytes);
+    QByteArray out = std::move(*bytes);
+    const bool onlyBom = encoding == TextEncoding::Utf8Bom && out.size() == 3;
+    if (!out.isEmpty() && !onlyBom && !out.endsWith('\n') && !out.endsWith('\r'))
+        out += "\r\n";
+    out += EncodeText(line, encoding);
+    out += "\r\n";
+    return WriteFileAtomically(path, out);
+}
+
+} // namespace lexarion

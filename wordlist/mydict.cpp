@@ -1,0 +1,64 @@
+#include "wordlist/mydict.h"
+
+#include "app/appstate.h"
+#include "app/settings.h"
+#include "platform/textfile.h"
+
+#include <QFileInfo>
+
+namespace lexarion {
+
+namespace {
+
+QString BookName() {
+    return QString::fromUtf16(MyDictFileName);
+}
+
+} // namespace
+
+QString MyDictPath(const AppState& app) {
+    return UserFilePath(app, BookName());
+}
+
+bool IsMyDictLoaded(const AppState& app) {
+    const QString dicts = ProgramFilePath(app, QStringLiteral("Dicts/"));
+    const QString named =
+        dicts + ReadSetting(app, QStringLiteral("General"), QStringLiteral("DictionaryFile"),
+                            QStringLiteral("cet-4.wsl"));
+    return named.compare(dicts + BookName(), Qt::CaseInsensitive) == 0;
+}
+
+void AddToMyDict(AppState& app) {
+    if (IsMyDictLoaded(app)) {
+        ShowProgramMessage(app, u"你现在所用的词库就是 "_qs + BookName() + u" 呀,不用再加了."_qs,
+                           u"信息"_qs, MessageIcon::Information);
+        return;
+    }
+    if (app.wordList.IsValidPosition(app.currentWordIndex))
+        AppendToMyDict(app, app.wordList.Item(app.currentWordIndex));
+}
+
+void AppendToMyDict(const AppState& app, const QString& line) {
+    AppendLineToTextFile(MyDictPath(app), line);
+}
+
+void DeleteFromMyDict(AppState& app) {
+    if (!IsMyDictLoaded(app)) {
+        ShowProgramMessage(app, u"你现在所用的词库不是 "_qs + BookName() + u",你不能删除."_qs,
+                           u"信息"_qs, MessageIcon::Information);
+        return;
+    }
+    app.wordList.RemoveAt(app.currentWordIndex);
+}
+
+void SaveMyDict(const AppState& app) {
+    if (!IsMyDictLoaded(app))
+        return;
+    const QString path = MyDictPath(app);
+    if (app.loadedWordListPath.isEmpty() ||
+        QFileInfo(app.loadedWordListPath) != QFileInfo(path))
+        return;
+    RewriteTextFile(path, app.wordList.Lines());
+}
+
+} // namespace lexarion
