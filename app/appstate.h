@@ -58,7 +58,6 @@ private:
 
 // Shows a message box of the program's own: `dialogShowing` is set while it is open and then
 // put back to what it was, so the background timers stay quiet meanwhile.
-void ShowProgramMessage(AppState& app, const QString& text, const QString& title,
-                        MessageIcon icon);
+void ShowProgramMessage(AppState& app, const QString& text, const QString& title, MessageIcon icon);
 
 } // namespace lexarion

@@ -37,8 +37,8 @@ struct ProfileLine {
     qsizetype length = 0; // without the line ending
     qsizetype next = 0;   // offset of the following line
     LineKind kind = LineKind::Other;
-    QString name;  // section or key name, trimmed
-    QString value; // key value, trimmed and unquoted
+    QString name;         // section or key name, trimmed
+    QString value;        // key value, trimmed and unquoted
     qsizetype keyEnd = 0; // in the decoded line: where the key name (untrimmed) ends
 };
 
@@ -189,8 +189,8 @@ bool WritePrivateProfileString(const QString& section, const QString& key, const
         for (size_t i = last + 1; i < profile.lines.size(); ++i) {
             if (profile.lines[i].kind == LineKind::Section)
                 break;
-            const QByteArrayView raw = QByteArrayView(old).sliced(profile.lines[i].begin,
-                                                                   profile.lines[i].length);
+            const QByteArrayView raw =
+                QByteArrayView(old).sliced(profile.lines[i].begin, profile.lines[i].length);
             if (!raw.trimmed().isEmpty())
                 last = i;
         }

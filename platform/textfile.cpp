@@ -27,9 +27,8 @@ TextLines DecodeLines(QByteArrayView bytes) {
     if (result.encoding == TextEncoding::Utf8Bom)
         bytes = bytes.sliced(3);
     // Decoding the whole file at once is much faster than one iconv call per line.
-    const QString text = DecodeText(bytes, result.encoding == TextEncoding::Utf8Bom
-                                               ? TextEncoding::Utf8
-                                               : result.encoding);
+    const QString text = DecodeText(
+        bytes, result.encoding == TextEncoding::Utf8Bom ? TextEncoding::Utf8 : result.encoding);
     const QChar* p = text.constData();
     const QChar* end = p + text.size();
     while (p < end) {
@@ -92,9 +91,8 @@ QString ResolveCaseInsensitive(const QString& base, const QString& relative) {
                 const QDir dir(path);
                 searching = false;
                 if (dir.exists()) {
-                    const QStringList entries =
-                        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                      QDir::NoDotAndDotDot);
+                    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden |
+                                                              QDir::System | QDir::NoDotAndDotDot);
                     for (const QString& entry : entries) {
                         if (entry.compare(part, Qt::CaseInsensitive) == 0) {
                             name = entry;

@@ -31,7 +31,7 @@ QByteArrayView LookupFile::RawLine(qint32 index) const {
 
 QString LookupFile::Line(qint32 index) const {
     return DecodeText(RawLine(index), encoding_ == TextEncoding::Gb18030 ? TextEncoding::Gb18030
-                                                                        : TextEncoding::Utf8);
+                                                                         : TextEncoding::Utf8);
 }
 
 QString LookupFile::Word(qint32 index) const {

@@ -25,8 +25,7 @@ public:
     // The line's word (the text before the first "#", trimmed of spaces), decoded.
     QString Word(qint32 index) const;
     // CompareWords(key, word at `index`), with a fast path for ASCII keys and words.
-    int CompareKeyWithWord(const QString& key, const QByteArray& encodedKey,
-                           qint32 index) const;
+    int CompareKeyWithWord(const QString& key, const QByteArray& encodedKey, qint32 index) const;
     // `text` in this file's encoding, for CompareKeyWithWord.
     QByteArray EncodeKey(const QString& text) const;
 

@@ -55,8 +55,7 @@ void SaveMyDict(const AppState& app) {
     if (!IsMyDictLoaded(app))
         return;
     const QString path = MyDictPath(app);
-    if (app.loadedWordListPath.isEmpty() ||
-        QFileInfo(app.loadedWordListPath) != QFileInfo(path))
+    if (app.loadedWordListPath.isEmpty() || QFileInfo(app.loadedWordListPath) != QFileInfo(path))
         return;
     RewriteTextFile(path, app.wordList.Lines());
 }

@@ -9,7 +9,8 @@ namespace {
 // Reads the code point at `i` and advances past it.
 char32_t NextCodePoint(QStringView s, qsizetype& i) {
     const char16_t u = s[i].unicode();
-    if (QChar::isHighSurrogate(u) && i + 1 < s.size() && QChar::isLowSurrogate(s[i + 1].unicode())) {
+    if (QChar::isHighSurrogate(u) && i + 1 < s.size() &&
+        QChar::isLowSurrogate(s[i + 1].unicode())) {
         const char32_t cp = QChar::surrogateToUcs4(u, s[i + 1].unicode());
         i += 2;
         return cp;

@@ -1,0 +1,101 @@
+#include "platform/textfile.h"
+#include "support/tempprogramfolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace lexarion;
+using lexarion::testing::Gb;
+using lexarion::testing::TempProgramFolder;
+
+TEST(TextFile, SplitsLinesOnCrLfLoneCrAndLoneLf) {
+    QStringList seen;
+    ForEachLine(QByteArrayView("a\r\nb\rc\nd\r\n\r\ne"),
+                [&](QByteArrayView line) { seen.append(QString::fromLatin1(line)); });
+    EXPECT_EQ(seen, (QStringList{"a", "b", "c", "d", "", "e"}));
+
+    const TextLines lines = DecodeLines("x\ny\r\n");
+    EXPECT_EQ(lines.lines, (QStringList{"x", "y"}));
+}
+
+TEST(TextFile, DecodesEachEncodingAndWritesCrLf) {
+    const TextLines gb = DecodeLines(Gb("放弃#v.\r\n电脑#n."));
+    EXPECT_EQ(gb.encoding, TextEncoding::Gb18030);
+    EXPECT_EQ(gb.lines.value(1), QString::fromUtf8("电脑#n."));
+
+    const TextLines bom =
+        DecodeLines(QByteArray("\xEF\xBB\xBF") + QString::fromUtf8("苹果").toUtf8());
+    EXPECT_EQ(bom.encoding, TextEncoding::Utf8Bom);
+    EXPECT_EQ(bom.lines, QStringList{QString::fromUtf8("苹果")});
+
+    EXPECT_EQ(EncodeLines({"a", "b"}, TextEncoding::Gb18030), QByteArray("a\r\nb\r\n"));
+    EXPECT_EQ(EncodeLines({"a"}, TextEncoding::Utf8Bom), QByteArray("\xEF\xBB\xBF"
+                                                                    "a\r\n"));
+}
+
+TEST(TextFile, RewriteKeepsTheEncodingTheFileWasReadIn) {
+    TempProgramFolder folder;
+    const QStringList lines{QString::fromUtf8("苹果#n. apple")};
+
+    folder.Write("utf8.txt", QString::fromUtf8("旧#old\n").toUtf8());
+    ASSERT_TRUE(RewriteTextFile(folder.File("utf8.txt"), lines));
+    EXPECT_EQ(folder.Read("utf8.txt"), QString::fromUtf8("苹果#n. apple\r\n").toUtf8());
+
+    folder.Write("gb.txt", Gb("旧#old\n"));
+    ASSERT_TRUE(RewriteTextFile(folder.File("gb.txt"), lines));
+    EXPECT_EQ(folder.Read("gb.txt"), Gb("苹果#n. apple\r\n"));
+
+    // An ASCII-only file has no encoding of its own: new text goes in the code page.
+    folder.Write("ascii.txt", "old#x\n");
+    ASSERT_TRUE(RewriteTextFile(folder.File("ascii.txt"), lines));
+    EXPECT_EQ(folder.Read("ascii.txt"), Gb("苹果#n. apple\r\n"));
+
+    ASSERT_TRUE(RewriteTextFile(folder.File("new.txt"), lines));
+    EXPECT_EQ(folder.Read("new.txt"), Gb("苹果#n. apple\r\n"));
+}
+
+TEST(TextFile, AppendNeverRunsIntoALastLineWithoutEnding) {
+    TempProgramFolder folder;
+    folder.Write("book.wsl", "one#1");
+    ASSERT_TRUE(AppendLineToTextFile(folder.File("book.wsl"), "two#2"));
+    EXPECT_EQ(folder.Read("book.wsl"), QByteArray("one#1\r\ntwo#2\r\n"));
+
+    ASSERT_TRUE(AppendLineToTextFile(folder.File("fresh.wsl"), QString::fromUtf8("词#ci")));
+    EXPECT_EQ(folder.Read("fresh.wsl"), Gb("词#ci\r\n"));
+
+    EXPECT_FALSE(AppendLineToTextFile(folder.File("no/such/folder/x.wsl"), "a#b"));
+}
+
+TEST(TextFile, FailedWritesLeaveTheOldFile) {
+    TempProgramFolder folder;
+    folder.Write("ro/keep.txt", "old\r\n");
+    QFile::setPermissions(folder.File("ro"), QFile::ReadOwner | QFile::ExeOwner);
+    const bool root = QFile(folder.File("ro/probe")).open(QIODevice::WriteOnly);
+    if (!root) {
+        EXPECT_FALSE(WriteFileAtomically(folder.File("ro/keep.txt"), "new\r\n"));
+        EXPECT_EQ(folder.Read("ro/keep.txt"), QByteArray("old\r\n"));
+        // No temporary file is left behind.
+        EXPECT_EQ(QDir(folder.File("ro")).entryList(QDir::Files).size(), 1);
+    }
+    QFile::setPermissions(folder.File("ro"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    EXPECT_FALSE(WriteFileAtomically(folder.File("missing/x.txt"), "data"));
+    EXPECT_FALSE(CreateEmptyFile(folder.File("missing/x.txt")));
+    folder.MakeFolder("adir");
+    EXPECT_FALSE(CreateEmptyFile(folder.File("adir")));
+    EXPECT_FALSE(ReadFileBytes(folder.File("adir")).has_value());
+}
+
+TEST(TextFile, FindsProgramFilesWhateverTheirCase) {
+    TempProgramFolder folder;
+    folder.Write("users/Alice/Config.INI", "x");
+    EXPECT_EQ(ResolveCaseInsensitive(folder.Path(), "USERS/alice/config.ini"),
+              folder.File("users/Alice/Config.INI"));
+    // A missing tail keeps the spelling given, below the parts that exist.
+    EXPECT_EQ(ResolveCaseInsensitive(folder.Path(), "users/ALICE/remind.txt"),
+              folder.File("users/Alice/remind.txt"));
+    EXPECT_EQ(ResolveCaseInsensitive(folder.Path(), "Skins/WindowsXP/"),
+              folder.File("Skins/WindowsXP/"));
+}
