@@ -155,6 +155,10 @@ qint32 FindString(const LookupFile& list, qint32 first, qint32 last, const QStri
         if (hi == lo + 1) {
             if (compare(hi) == 0)
                 return qint32(hi - 1);
+            // Entry lo has been compared only if it was a midpoint; the first entry of the
+            // range never was, and must still be found.
+            if (lo == qint64(first) + 1 && compare(lo) == 0)
+                return qint32(lo - 1);
             return exact ? -1 : qint32(lo - 1);
         }
         const qint64 mid = lo + (hi - lo) / 2;

@@ -56,8 +56,10 @@ bool IsAsciiText(QStringView text);
 
 // Binary search for `key` among the words of positions `first`..`last` (0-based, inclusive).
 // Returns the position of an equal word, else -1 when `exact`, else the nearest position the
-// search ended at (never -1 on a non-empty valid range). A range of one entry returns that
-// entry when it matches; when it does not, -1 if `exact`, else that entry's position.
+// search ended at (never -1 on a non-empty valid range); a key beyond the last word gives the
+// second-to-last position. Every entry of the range can be found, the first one included. A
+// range of one entry returns that entry when it matches; when it does not, -1 if `exact`, else
+// that entry's position.
 qint32 FindString(const LookupFile& list, qint32 first, qint32 last, const QString& key,
                   bool exact);
 
