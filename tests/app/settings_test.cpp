@@ -1,6 +1,7 @@
 #include "app/appstate.h"
 #include "app/settings.h"
 #include "support/tempprogramfolder.h"
+#include "support/userfixture.h"
 
 #include <gtest/gtest.h>
 
@@ -10,14 +11,7 @@ using lexarion::testing::TempProgramFolder;
 
 namespace {
 
-struct Fixture {
-    TempProgramFolder folder;
-    AppState app{folder.Path()};
-    Fixture() {
-        app.currentUser = "Alice";
-        folder.MakeFolder("users/Alice");
-    }
-};
+using Fixture = lexarion::testing::UserFixture;
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "app/appstate.h"
 #include "app/settings.h"
 #include "support/tempprogramfolder.h"
+#include "support/userfixture.h"
 #include "wordlist/mydict.h"
 #include "wordlist/wordlist.h"
 
@@ -30,14 +31,10 @@ private:
     AppState& app_;
 };
 
-struct Fixture {
-    TempProgramFolder folder;
-    AppState app{folder.Path()};
+struct Fixture : lexarion::testing::UserFixture {
     Recorder recorder{app};
 
     Fixture() {
-        app.currentUser = "Alice";
-        folder.MakeFolder("users/Alice");
         folder.Write("Dicts/cet-4.wsl", Gb("; 四级\r\nabandon#v. 放弃#/əˈbændən/\r\n"
                                            "  ability #n. 能力\r\nable#adj. 能够的\r\n"));
     }
