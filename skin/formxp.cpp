@@ -204,8 +204,11 @@ void FormXP::DrawFormXP() {
     DrawActivateForm(true);
     tracker_.ClearPressed();
     LayOut();
-    for (QWidget* piece : pieces_)
-        piece->show();
+    // The title text keeps the visibility its alignment gave it.
+    for (QWidget* piece : pieces_) {
+        if (piece != title_)
+            piece->show();
+    }
     ApplyTitleButtons();
 }
 
