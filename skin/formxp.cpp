@@ -143,6 +143,8 @@ FormXP::FormXP(QWidget* form) : QWidget(form), form_(form) {
     title_ = new QLabel(this);
     title_->setTextFormat(Qt::PlainText);
     pieces_[Index(P::Title)] = title_;
+    // A long centred caption runs beneath the title buttons, not over them.
+    title_->stackUnder(Piece(P::CloseButton));
 
     for (std::size_t i = 0; i < pieces_.size(); ++i) {
         MarkSkinPiece(pieces_[i]);
