@@ -73,8 +73,9 @@ bool IsInflectionNote(QStringView term) {
         ascii = ascii || (c.unicode() < 0x80 && c.isLetter());
     if (!ascii)
         return false;
-    static constexpr std::array<QStringView, 8> notes = {
-        u"过去式", u"过去分词", u"现在分词", u"复数", u"第三人称单数", u"比较级", u"最高级", u"变体"};
+    static constexpr std::array<QStringView, 8> notes = {u"过去式", u"过去分词",     u"现在分词",
+                                                         u"复数",   u"第三人称单数", u"比较级",
+                                                         u"最高级", u"变体"};
     for (QStringView note : notes) {
         if (term.contains(note))
             return true;

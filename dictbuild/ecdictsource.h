@@ -29,7 +29,7 @@ struct SourceEntry {
     QString phonetic;    // the source's phonetic spelling (not yet IPA)
     QString translation; // Chinese senses, lines separated by the two characters "\" and "n"
     quint8 tags = 0;
-    qint32 collins = 0; // Collins stars, 0 to 5
+    qint32 collins = 0;  // Collins stars, 0 to 5
     bool oxford = false; // in the Oxford 3000
     qint32 bnc = 0;      // British National Corpus rank, 0 when none
     qint32 frq = 0;      // contemporary corpus rank, 0 when none

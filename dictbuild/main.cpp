@@ -10,7 +10,8 @@
 namespace {
 
 int Usage() {
-    std::fprintf(stderr, "usage: dictbuild --csv ecdict.csv --out DICTS_FOLDER [--licence LICENSE]\n");
+    std::fprintf(stderr,
+                 "usage: dictbuild --csv ecdict.csv --out DICTS_FOLDER [--licence LICENSE]\n");
     return 2;
 }
 

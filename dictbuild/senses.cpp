@@ -14,10 +14,10 @@ bool IsAsciiLetter(QChar c) {
 
 bool IsKnownPartOfSpeech(QStringView name) {
     static constexpr std::array<QStringView, 32> known = {
-        u"n",    u"v",    u"vt",   u"vi",  u"a",    u"adj",   u"adv",  u"ad",
-        u"prep", u"conj", u"pron", u"int", u"interj", u"num", u"art",  u"abbr",
-        u"aux",  u"pl",   u"pref", u"suf", u"suff", u"comb",  u"un",   u"na",
-        u"vbl",  u"phr",  u"det",  u"exclam", u"modal", u"quant", u"pn", u"link-v"};
+        u"n",    u"v",    u"vt",   u"vi",     u"a",      u"adj",   u"adv", u"ad",
+        u"prep", u"conj", u"pron", u"int",    u"interj", u"num",   u"art", u"abbr",
+        u"aux",  u"pl",   u"pref", u"suf",    u"suff",   u"comb",  u"un",  u"na",
+        u"vbl",  u"phr",  u"det",  u"exclam", u"modal",  u"quant", u"pn",  u"link-v"};
     for (QStringView k : known) {
         if (name.compare(k, Qt::CaseInsensitive) == 0)
             return true;
@@ -105,8 +105,8 @@ Part ParsePart(QStringView line) {
     return part;
 }
 
-QString Compose(const std::vector<const Part*>& parts, const std::vector<const QStringList*>& senses,
-                const std::vector<int>& taken) {
+QString Compose(const std::vector<const Part*>& parts,
+                const std::vector<const QStringList*>& senses, const std::vector<int>& taken) {
     QString out;
     for (size_t i = 0; i < parts.size(); ++i) {
         if (taken[i] == 0)
@@ -171,7 +171,8 @@ PartOfSpeechSplit SplitPartOfSpeech(QStringView line) {
         qsizetype j = i;
         while (j < line.size() && (IsAsciiLetter(line[j]) || line[j] == u'-'))
             ++j;
-        if (j == i || j >= line.size() || line[j] != u'.' || !IsKnownPartOfSpeech(line.sliced(i, j - i)))
+        if (j == i || j >= line.size() || line[j] != u'.' ||
+            !IsKnownPartOfSpeech(line.sliced(i, j - i)))
             break;
         if (j + 1 < line.size() && IsAsciiLetter(line[j + 1]))
             break; // an abbreviation such as "a.m."
