@@ -2,17 +2,22 @@
 
 #include "dictbuild/textclean.h"
 
+#include <algorithm>
+
 namespace lexarion::dictbuild {
 
 namespace {
 
-constexpr char16_t PrimaryStress = 0x02C8;   // ˈ
-constexpr char16_t SecondaryStress = 0x02CC; // ˌ
-constexpr char16_t LengthMark = 0x02D0;      // ː
-constexpr char16_t Schwa = 0x0259;           // ə
-constexpr char16_t OpenE = 0x025B;           // ɛ
-constexpr char16_t ScriptG = 0x0261;         // ɡ
-constexpr char16_t OpenReversedE = 0x025C;   // ɜ
+constexpr char16_t PrimaryStress = 0x02C8;      // ˈ
+constexpr char16_t SecondaryStress = 0x02CC;    // ˌ
+constexpr char16_t LengthMark = 0x02D0;         // ː
+constexpr char16_t Schwa = 0x0259;              // ə
+constexpr char16_t OpenE = 0x025B;              // ɛ
+constexpr char16_t ScriptG = 0x0261;            // ɡ
+constexpr char16_t OpenReversedE = 0x025C;      // ɜ
+constexpr char16_t NearCloseBackVowel = 0x028A; // ʊ
+constexpr char16_t OpenBackRounded = 0x0252;    // ɒ
+constexpr char16_t OpenMidBackRounded = 0x0254; // ɔ
 
 // One character of the source notation, or 0 when it is dropped.
 char16_t MapCharacter(char16_t c) {
@@ -37,6 +42,10 @@ char16_t MapCharacter(char16_t c) {
         return ScriptG;
     case 0x2011: // non-breaking hyphen
         return u'-';
+    case 0xFF08: // （
+        return u'(';
+    case 0xFF09: // ）
+        return u')';
     case u'/':
     case u'[':
     case u']':
@@ -49,8 +58,26 @@ char16_t MapCharacter(char16_t c) {
     }
 }
 
-bool IsWordStart(const QString& out) {
-    return out.isEmpty() || out.back() == u' ';
+bool HasPrimaryStress(QStringView text) {
+    return text.contains(u'\'') || text.contains(QChar(PrimaryStress));
+}
+
+// The length of the first of several spellings: they are separated by ";" or "；", by ". ", or
+// by a "." between two stressed spellings ("ә'bju:s.ә'bju:z"); any other "." is a secondary
+// stress ("әk.selә'reiʃәn").
+qsizetype FirstAlternativeLength(QStringView source) {
+    for (qsizetype i = 0; i < source.size(); ++i) {
+        const QChar c = source[i];
+        if (c == u';' || c == u'；')
+            return i;
+        if (c != u'.')
+            continue;
+        if (i + 1 < source.size() && source[i + 1] == u' ')
+            return i;
+        if (HasPrimaryStress(source.first(i)) && HasPrimaryStress(source.sliced(i + 1)))
+            return i;
+    }
+    return source.size();
 }
 
 } // namespace
@@ -59,9 +86,13 @@ QString PhoneticToIpa(QStringView phonetic) {
     QString source = CleanField(phonetic);
     if (ContainsChinese(source))
         return {}; // notes such as "英 [...] 美 [...]" are not a pronunciation
-    const qsizetype alternative = source.indexOf(u';');
-    if (alternative >= 0)
-        source.truncate(alternative);
+    source.truncate(FirstAlternativeLength(source));
+    // The older notation never uses these IPA letters; in it "j" after ə or a stands for ʊ
+    // ("nәj" for nəʊ, "haj" for haʊ), and ɒ also stands for ɔ ("bɒi" for bɔɪ).
+    const bool olderNotation = std::none_of(source.cbegin(), source.cend(), [](QChar c) {
+        return c == u'ɪ' || c == QChar(NearCloseBackVowel) || c == QChar(PrimaryStress) ||
+               c == QChar(SecondaryStress) || c == QChar(LengthMark);
+    });
 
     QString out;
     out.reserve(source.size());
@@ -88,8 +119,10 @@ QString PhoneticToIpa(QStringView phonetic) {
             }
             continue;
         }
-        if (c == u'.' && IsWordStart(out)) {
-            out += QChar(SecondaryStress);
+        if (c == u'.') {
+            // What is left of the dots after the alternatives are cut marks secondary stress.
+            if (i + 1 < source.size())
+                out += QChar(SecondaryStress);
             continue;
         }
         if (c == u' ') {
@@ -97,7 +130,13 @@ QString PhoneticToIpa(QStringView phonetic) {
                 out += u' ';
             continue;
         }
-        const char16_t mapped = MapCharacter(c);
+        char16_t mapped = MapCharacter(c);
+        if (mapped == u'j' && olderNotation && !out.isEmpty() &&
+            (out.back() == QChar(Schwa) || out.back() == u'a'))
+            mapped = NearCloseBackVowel;
+        if (mapped == OpenBackRounded && i + 1 < source.size() &&
+            (source[i + 1] == u':' || (olderNotation && source[i + 1] == u'i')))
+            mapped = OpenMidBackRounded; // ɔː: English has no long ɒ
         if (mapped != 0)
             out += QChar(mapped);
     }

@@ -1,9 +1,11 @@
 #pragma once
 
 // The source's phonetic spelling turned into IPA. The source mixes an older ASCII-based notation
-// with IPA: "'" stands for the primary stress mark, "," (and a leading ".") for the secondary
+// with IPA: "'" stands for the primary stress mark, "," (and ".") for the secondary
 // one, ":" for the length mark, the Cyrillic "ә" for ə, "є" or the Greek "ε" for ɛ, "^" for ɡ and
-// a run of backslashes for ɜ. Only the first of several alternatives (separated by ";") is kept.
+// a run of backslashes for ɜ; where a spelling uses no IPA letter at all, "j" after ə or a is ʊ
+// and ɒ before ":" or "i" is ɔ. Only the first of several alternatives (separated by ";", ". ",
+// or a "." between two stressed spellings) is kept.
 
 #include <QString>
 #include <QStringView>

@@ -282,7 +282,7 @@ QString ShortExplanation(const QStringList& lines, int maxLength, int maxParts) 
     for (int round = 0;; ++round) {
         bool pending = false;
         for (size_t i = 0; i < chosen.size(); ++i) {
-            if (closed[i] || taken[i] >= senses[i]->size())
+            if (closed[i] || taken[i] >= senses[i]->size() || taken[i] >= MaxSensesPerPart)
                 continue;
             pending = true;
             if (taken[i] != round)

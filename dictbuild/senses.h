@@ -36,9 +36,11 @@ qsizetype LeadingTagLength(QStringView text);
 inline constexpr QStringView WebSenseMarker = u"[网络]";
 
 // The explanation of a study list: the everyday senses only (no web senses, no subject-tagged
-// senses, unless nothing else is left), of at most `maxParts` parts of speech, filled sense by
-// sense in turn from each part while the whole stays within `maxLength` characters; the first
-// sense is always kept (cut with "…" when even it is too long).
+// senses, unless nothing else is left), of at most `maxParts` parts of speech and
+// MaxSensesPerPart senses each (the source lists the common senses first), filled sense by sense
+// in turn from each part while the whole stays within `maxLength` characters; the first sense is
+// always kept (cut with "…" when even it is too long).
+inline constexpr int MaxSensesPerPart = 4;
 QString ShortExplanation(const QStringList& lines, int maxLength = 40, int maxParts = 3);
 
 } // namespace lexarion::dictbuild
