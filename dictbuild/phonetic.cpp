@@ -52,6 +52,7 @@ char16_t MapCharacter(char16_t c) {
     case u'?':
     case u'@':
     case u'#':
+    case 0xFF03: // ＃, what CleanField leaves of a "#"
         return 0;
     default:
         return c;

@@ -94,8 +94,15 @@ Part ParsePart(QStringView line) {
     const PartOfSpeechSplit split = SplitPartOfSpeech(line);
     part.marker = split.marker.toString();
     QStringView rest = split.rest;
-    if (LeadingTagLength(rest) > 0)
+    // A part wholly under a subject ("[计] 累加器, 加法器") keeps its tag with the marker, so
+    // that it still shows when it is all there is.
+    if (const qsizetype tag = LeadingTagLength(rest); tag > 0) {
         part.tagged = true;
+        if (!part.marker.isEmpty())
+            part.marker += u' ';
+        part.marker += rest.first(tag);
+        rest = TrimSpaces(rest.sliced(tag));
+    }
     for (const QString& sense : SplitSenses(rest)) {
         if (LeadingTagLength(sense) > 0)
             part.taggedSenses.append(sense);
