@@ -12,6 +12,10 @@ struct PhoneticCase {
     const char* field;
 };
 
+void PrintTo(const PhoneticCase& c, std::ostream* os) {
+    *os << c.source;
+}
+
 class PhoneticTest : public ::testing::TestWithParam<PhoneticCase> {};
 
 TEST_P(PhoneticTest, BecomesIpaBetweenSlashes) {
