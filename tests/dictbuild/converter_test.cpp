@@ -202,16 +202,30 @@ TEST(ConverterCheck, RejectsWhatTheProgramCouldNotSearch) {
     EXPECT_TRUE(CheckLookupFile(folder.File("Dicts/t.wsl"), 2, 1, 2, true, nullptr));
 }
 
-TEST(ConverterFailure, SourceWithoutTranslationColumnWritesNothing) {
-    TempProgramFolder folder;
-    folder.Write("ecdict.csv", "word,phonetic\nabandon,x\n");
-    ConversionOptions options;
-    options.csvPath = folder.File("ecdict.csv");
-    options.outputFolder = folder.File("Dicts");
-    QString error;
-    EXPECT_FALSE(ConvertEcdict(options, nullptr, &error));
-    EXPECT_TRUE(error.contains("translation"));
-    EXPECT_FALSE(folder.Exists("Dicts/All.wsl"));
+TEST(ConverterFailure, UnusableSourceWritesNothing) {
+    const struct {
+        const char* csv;
+        const char* licence;
+        const char* why;
+    } cases[] = {
+        {"word,phonetic\nabandon,x\n", "MIT License\n", "translation"},
+        {"word,translation\nabandon,vt. 放弃\n", nullptr, "licence"},
+        {"", "MIT License\n", "empty"},
+    };
+    for (const auto& c : cases) {
+        TempProgramFolder folder;
+        folder.Write("ecdict.csv", c.csv);
+        if (c.licence)
+            folder.Write("LICENSE", c.licence);
+        ConversionOptions options;
+        options.csvPath = folder.File("ecdict.csv");
+        options.licencePath = folder.File("LICENSE");
+        options.outputFolder = folder.File("Dicts");
+        QString error;
+        EXPECT_FALSE(ConvertEcdict(options, nullptr, &error)) << c.why;
+        EXPECT_TRUE(error.contains(c.why)) << error.toStdString();
+        EXPECT_FALSE(folder.Exists("Dicts/All.wsl")) << c.why;
+    }
 }
 
 } // namespace
