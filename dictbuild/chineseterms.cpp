@@ -9,32 +9,13 @@ namespace lexarion::dictbuild {
 
 namespace {
 
-QChar CloserOf(QChar c) {
-    switch (c.unicode()) {
-    case u'(':
-        return u')';
-    case u'（':
-        return u'）';
-    case u'[':
-        return u']';
-    case u'【':
-        return u'】';
-    case u'〔':
-        return u'〕';
-    case u'［':
-        return u'］';
-    default:
-        return QChar();
-    }
-}
-
 // `line` without its bracketed and parenthesised parts (nested ones too). An opener that is never
 // closed is dropped by itself, so that the text after it is kept.
 QString RemoveBracketed(QStringView line) {
     QString out;
     out.reserve(line.size());
     for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar closer = CloserOf(line[i]);
+        const QChar closer = ClosingBracket(line[i]);
         if (closer.isNull()) {
             out += line[i];
             continue;
@@ -42,7 +23,7 @@ QString RemoveBracketed(QStringView line) {
         std::vector<QChar> expected{closer};
         qsizetype j = i + 1;
         while (j < line.size() && !expected.empty()) {
-            const QChar c = CloserOf(line[j]);
+            const QChar c = ClosingBracket(line[j]);
             if (!c.isNull())
                 expected.push_back(c);
             else if (line[j] == expected.back())

@@ -45,13 +45,6 @@ QStringView TrimSpaces(QStringView text) {
     return text;
 }
 
-bool IsOpener(QChar c) {
-    return c == u'(' || c == u'（' || c == u'[' || c == u'【' || c == u'〔' || c == u'［';
-}
-bool IsCloser(QChar c) {
-    return c == u')' || c == u'）' || c == u']' || c == u'】' || c == u'〕' || c == u'］';
-}
-
 // The senses of a part: pieces between ",", "，", ";", "；" outside brackets, trimmed.
 QStringList SplitSenses(QStringView text) {
     QStringList senses;
@@ -64,9 +57,9 @@ QStringList SplitSenses(QStringView text) {
     };
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (IsOpener(c))
+        if (!ClosingBracket(c).isNull())
             ++depth;
-        else if (IsCloser(c) && depth > 0)
+        else if (IsClosingBracket(c) && depth > 0)
             --depth;
         else if (depth == 0 && (c == u',' || c == u'，' || c == u';' || c == u'；')) {
             add(i);
@@ -202,25 +195,11 @@ PartOfSpeechSplit SplitPartOfSpeech(QStringView line) {
 }
 
 qsizetype LeadingTagLength(QStringView text) {
-    if (text.isEmpty())
+    if (text.isEmpty() || text.front() == u'(' || text.front() == u'（')
+        return 0; // parentheses hold a part of the sense, not a tag
+    const QChar closer = ClosingBracket(text.front());
+    if (closer.isNull())
         return 0;
-    QChar closer;
-    switch (text.front().unicode()) {
-    case u'[':
-        closer = u']';
-        break;
-    case u'【':
-        closer = u'】';
-        break;
-    case u'〔':
-        closer = u'〕';
-        break;
-    case u'［':
-        closer = u'］';
-        break;
-    default:
-        return 0;
-    }
     const qsizetype end = text.indexOf(closer, 1);
     return end < 0 ? 0 : end + 1;
 }

@@ -46,6 +46,29 @@ QString CleanField(QStringView text) {
     return out;
 }
 
+QChar ClosingBracket(QChar c) {
+    switch (c.unicode()) {
+    case u'(':
+        return u')';
+    case u'（':
+        return u'）';
+    case u'[':
+        return u']';
+    case u'【':
+        return u'】';
+    case u'〔':
+        return u'〕';
+    case u'［':
+        return u'］';
+    default:
+        return QChar();
+    }
+}
+
+bool IsClosingBracket(QChar c) {
+    return c == u')' || c == u'）' || c == u']' || c == u'】' || c == u'〕' || c == u'］';
+}
+
 bool IsChineseCharacter(char32_t c) {
     return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF) ||
            (c >= 0xF900 && c <= 0xFAFF) || (c >= 0x20000 && c <= 0x3134F);

@@ -14,6 +14,11 @@ QString CleanField(QStringView text);
 
 // True for a CJK ideograph (the unified blocks, their extensions and the compatibility block).
 bool IsChineseCharacter(char32_t codePoint);
+// The closing bracket of an opening one ("(" ")", "（" "）", "[" "]", "【" "】", "〔" "〕",
+// "［" "］"), or a null character when `c` opens nothing.
+QChar ClosingBracket(QChar c);
+bool IsClosingBracket(QChar c);
+
 // True when `text` holds at least one Chinese character.
 bool ContainsChinese(QStringView text);
 
