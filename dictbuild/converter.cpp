@@ -150,11 +150,11 @@ bool ConvertEcdict(const ConversionOptions& options, ConversionReport* report, Q
         outputs.push_back({QStringLiteral("All_cn.idx"), EncodeWordList(description, lines),
                            lines.size(), 1, 1, true});
     }
-    for (const StudyListSpec& spec : StudyLists()) {
-        const QStringList lines = StudyListLines(entries, spec.tag);
+    for (const StudyList& list : StudyLists()) {
+        const QStringList lines = StudyListLines(entries, list.tag);
         const QString description = QStringLiteral("%1，共 %2 词")
-                                        .arg(QString::fromUtf8(spec.title), Grouped(lines.size()));
-        outputs.push_back({QString::fromLatin1(spec.fileName), EncodeWordList(description, lines),
+                                        .arg(QString::fromUtf8(list.title), Grouped(lines.size()));
+        outputs.push_back({QString::fromLatin1(list.fileName), EncodeWordList(description, lines),
                            lines.size(), 1, 2, false});
     }
 

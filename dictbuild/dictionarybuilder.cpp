@@ -195,8 +195,8 @@ QStringList ChineseIndexLines(const std::vector<LookupEntry>& entries, int maxWo
     return lines;
 }
 
-const std::vector<StudyListSpec>& StudyLists() {
-    static const std::vector<StudyListSpec> lists = {
+const std::vector<StudyList>& StudyLists() {
+    static const std::vector<StudyList> lists = {
         {TagCet4, "cet-4.wsl", "大学英语四级词汇（CET-4）"},
         {TagCet6, "cet-6.wsl", "大学英语六级词汇（CET-6）"},
         {TagZhongkao, "zhongkao.wsl", "中考英语词汇"},

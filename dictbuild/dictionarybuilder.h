@@ -51,12 +51,12 @@ QStringList ChineseIndexLines(const std::vector<LookupEntry>& entries, int maxWo
                               qint64* termCount = nullptr);
 
 // The study lists, one per exam tag.
-struct StudyListSpec {
+struct StudyList {
     quint8 tag;
     const char* fileName;
     const char* title; // UTF-8, the description line without ";" and the count
 };
-const std::vector<StudyListSpec>& StudyLists();
+const std::vector<StudyList>& StudyLists();
 
 // The entry lines of a study list: the entries with `tag`, in dictionary (alphabetical) order,
 // with the short explanation and the pronunciation.
