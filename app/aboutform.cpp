@@ -29,7 +29,8 @@ AboutForm::AboutForm(AppState& app, QWidget* parent) : QDialog(parent) {
         l->setWordWrap(true);
         return l;
     };
-    QLabel* title = label("TitleLabel", QStringLiteral("软件名称: ") + ProductName.toString(), 20, 22);
+    QLabel* title =
+        label("TitleLabel", QStringLiteral("软件名称: ") + ProductName.toString(), 20, 22);
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);

@@ -35,7 +35,8 @@ protected:
         p.drawPixmap(0, 0, picture_);
         const QRect r = rect().adjusted(0, 0, -1, -1);
         switch (look_) {
-        case ButtonLook::Normal: break;
+        case ButtonLook::Normal:
+            break;
         case ButtonLook::Hover:
             p.setPen(QColor(0x0b, 0x3a, 0x8c));
             p.drawRect(r);
@@ -151,10 +152,11 @@ bool ControlForm::eventFilter(QObject* watched, QEvent* event) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const MouseButton button = mouse->button() == Qt::LeftButton    ? MouseButton::Left
                                    : mouse->button() == Qt::RightButton ? MouseButton::Right
-                                                                         : MouseButton::Middle;
+                                                                        : MouseButton::Middle;
         QPalette palette = versionLabel_->palette();
         switch (buttons_.VersionMouseDown(button, ModifiersOf(mouse->modifiers()))) {
-        case VersionClickResult::Counted: break;
+        case VersionClickResult::Counted:
+            break;
         case VersionClickResult::OpenTextEffect:
             palette.setColor(QPalette::WindowText, Qt::white);
             versionLabel_->setPalette(palette);
@@ -179,14 +181,15 @@ bool ControlForm::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::MouseButtonRelease: {
             const auto* mouse = static_cast<QMouseEvent*>(event);
-            const bool inside = buttonImages_[size_t(index)]->rect().contains(
-                mouse->position().toPoint());
+            const bool inside =
+                buttonImages_[size_t(index)]->rect().contains(mouse->position().toPoint());
             if (inside && buttons_.Click(app_.dialogShowing))
                 Run(index);
             buttons_.Release();
             break;
         }
-        default: break;
+        default:
+            break;
         }
         return false;
     }

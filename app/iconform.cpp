@@ -19,10 +19,9 @@ IconForm::IconForm(AppState& app, std::unique_ptr<TrayIcon> tray,
     mainMenu_ = BuildMenu(QStringLiteral("主菜单"), MainMenuItems());
     rememberMenu_ = BuildMenu(QStringLiteral("主菜单2"), RememberFormMainMenuItems());
     if (tray_)
-        trayIconShown_ = tray_->Add(windowIcon(), QStringLiteral("Lexarion"),
-                                    [this](int message, QPoint position) {
-                                        TrayNotification(message, position);
-                                    });
+        trayIconShown_ = tray_->Add(
+            windowIcon(), QStringLiteral("Lexarion"),
+            [this](int message, QPoint position) { TrayNotification(message, position); });
     Item(QStringLiteral("RememberFormPlayMenu"))->setChecked(false);
     mustRememberMinutes = 1;
 
@@ -42,7 +41,9 @@ IconForm::IconForm(AppState& app, std::unique_ptr<TrayIcon> tray,
     timer2_.start();
 }
 
-IconForm::~IconForm() { CloseForm(); }
+IconForm::~IconForm() {
+    CloseForm();
+}
 
 QMenu* IconForm::BuildMenu(const QString& title, const QList<MenuItemSpec>& items) {
     auto* menu = new QMenu(title, this);
@@ -64,10 +65,9 @@ QMenu* IconForm::BuildMenu(const QString& title, const QList<MenuItemSpec>& item
         action->setObjectName(spec.name);
         items_.insert(spec.name, action);
     }
-    for (const char* checkable :
-         {"RememberFormPlayMenu", "RememberFormSpeakMenu", "RememberFormFullScreenMenu",
-          "RememberFormDirectionSubMenu0", "RememberFormDirectionSubMenu1",
-          "RememberFormDirectionSubMenu2"})
+    for (const char* checkable : {"RememberFormPlayMenu", "RememberFormSpeakMenu",
+                                  "RememberFormFullScreenMenu", "RememberFormDirectionSubMenu0",
+                                  "RememberFormDirectionSubMenu1", "RememberFormDirectionSubMenu2"})
         if (QAction* action = items_.value(QString::fromLatin1(checkable)))
             action->setCheckable(true);
     return menu;
@@ -77,7 +77,8 @@ void IconForm::TrayNotification(int message, QPoint globalPosition) {
     const bool visible = consoleVisible_ && consoleVisible_();
     switch (TrayEventAction(message, trayIconShown_, mainMenu_->isEnabled(), app_.dialogShowing,
                             visible)) {
-    case TrayAction::Ignore: break;
+    case TrayAction::Ignore:
+        break;
     case TrayAction::ShowConsole:
         if (command_)
             command_(QStringLiteral("ControlMenu"));

@@ -18,20 +18,20 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     AppState app(QCoreApplication::applicationDirPath());
     SetUpFontSubstitutes();
-    QApplication::setWindowIcon(QIcon(ProgramFilePath(app, QStringLiteral("Pictures/Lexarion.png"))));
+    QApplication::setWindowIcon(
+        QIcon(ProgramFilePath(app, QStringLiteral("Pictures/Lexarion.png"))));
 
     DesktopUrlOpener opener;
     ApplicationFontRegistrar registrar;
-    Shell shell(app,
-                {[] { return std::make_unique<SystemTrayIcon>(); }, &opener, &registrar,
-                 UserFontFolder()});
+    Shell shell(app, {[] { return std::make_unique<SystemTrayIcon>(); }, &opener, &registrar,
+                      UserFontFolder()});
     QObject::connect(&shell, &Shell::Finished, &application, &QCoreApplication::exit,
                      Qt::QueuedConnection);
     // The end of the session and kills run the same shutdown as closing the console.
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::Received, &shell, &Shell::Terminate);
-    QObject::connect(&application, &QGuiApplication::commitDataRequest, &shell,
-                     &Shell::Terminate, Qt::DirectConnection);
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &shell, &Shell::Terminate,
+                     Qt::DirectConnection);
     shell.Start();
     return application.exec();
 }

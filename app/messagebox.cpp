@@ -5,14 +5,21 @@
 
 namespace lexarion {
 
-void QtMessagePresenter::ShowMessage(const QString& text, const QString& title,
-                                     MessageIcon icon) {
+void QtMessagePresenter::ShowMessage(const QString& text, const QString& title, MessageIcon icon) {
     QMessageBox::Icon boxIcon = QMessageBox::Information;
     switch (icon) {
-    case MessageIcon::Information: boxIcon = QMessageBox::Information; break;
-    case MessageIcon::Warning: boxIcon = QMessageBox::Warning; break;
-    case MessageIcon::Error: boxIcon = QMessageBox::Critical; break;
-    case MessageIcon::Question: boxIcon = QMessageBox::Question; break;
+    case MessageIcon::Information:
+        boxIcon = QMessageBox::Information;
+        break;
+    case MessageIcon::Warning:
+        boxIcon = QMessageBox::Warning;
+        break;
+    case MessageIcon::Error:
+        boxIcon = QMessageBox::Critical;
+        break;
+    case MessageIcon::Question:
+        boxIcon = QMessageBox::Question;
+        break;
     }
     QMessageBox box(boxIcon, title, text, QMessageBox::Ok, QApplication::activeWindow());
     box.setObjectName(QStringLiteral("ProgramMessage"));

@@ -31,11 +31,21 @@ Shell::~Shell() {
     delete icon_;
 }
 
-LoginForm* Shell::Login() const { return login_; }
-WelcomeForm* Shell::Welcome() const { return welcome_; }
-IconForm* Shell::Icon() const { return icon_; }
-ControlForm* Shell::Console() const { return console_; }
-TipOnDayForm* Shell::Tip() const { return tip_; }
+LoginForm* Shell::Login() const {
+    return login_;
+}
+WelcomeForm* Shell::Welcome() const {
+    return welcome_;
+}
+IconForm* Shell::Icon() const {
+    return icon_;
+}
+ControlForm* Shell::Console() const {
+    return console_;
+}
+TipOnDayForm* Shell::Tip() const {
+    return tip_;
+}
 
 void Shell::Start() {
     login_ = new LoginForm(app_);
@@ -244,10 +254,18 @@ void Shell::MenuCommand(const QString& name) {
 
 void Shell::ButtonCommand(int index) {
     switch (index) {
-    case 3: OpenTip(icon_); break;
-    case 6: Help(); break;
-    case 7: OpenAbout(); break;
-    case 8: OpenHomePage(); break;
+    case 3:
+        OpenTip(icon_);
+        break;
+    case 6:
+        Help();
+        break;
+    case 7:
+        OpenAbout();
+        break;
+    case 8:
+        OpenHomePage();
+        break;
     case 9:
         if (console_)
             console_->close();

@@ -78,8 +78,8 @@ void TextEffectForm::AnimateText(const CreditLine& line, const QFont& lineFont) 
             p.fillRect(previous, Qt::white);
             p.setFont(font);
             p.setPen(color);
-            QRect r = p.boundingRect(QRect(line.left, line.top, 0, 0), Qt::TextSingleLine,
-                                     line.text);
+            QRect r =
+                p.boundingRect(QRect(line.left, line.top, 0, 0), Qt::TextSingleLine, line.text);
             r.setRight(std::min(r.right() + 4, width() - 1));
             p.setClipRect(r);
             p.drawText(r, Qt::TextSingleLine, line.text);

@@ -12,8 +12,7 @@
 
 namespace lexarion {
 
-TipOnDayForm::TipOnDayForm(AppState& app, QWidget* parent)
-    : QDialog(parent), tips_(app) {
+TipOnDayForm::TipOnDayForm(AppState& app, QWidget* parent) : QDialog(parent), tips_(app) {
     setObjectName(QStringLiteral("TipOnDayForm"));
     setWindowTitle(QStringLiteral("Lexarion - [每日英语]"));
     setAttribute(Qt::WA_DeleteOnClose);
