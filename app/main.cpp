@@ -1,14 +1,37 @@
-// Lexarion's windows (login, splash, console, tray) are not built yet; until they are, the
-// program says so instead of pretending to start.
+// Lexarion: starts with the login window; everything else follows from there.
 
-#include <QCoreApplication>
-#include <QTextStream>
+#include "app/appstate.h"
+#include "app/fontsetup.h"
+#include "app/settings.h"
+#include "app/shell.h"
+#include "platform/fontinstall.h"
+#include "platform/terminationsignals.h"
+#include "platform/trayicon.h"
+#include "platform/urlopener.h"
+
+#include <QApplication>
+#include <QIcon>
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QTextStream(stdout) << "Lexarion: the program folder is ready at "
-                        << QCoreApplication::applicationDirPath()
-                        << ".\nThe program's windows are not there yet; this build holds the "
-                           "file formats, the settings store and the word-list logic.\n";
-    return 0;
+    using namespace lexarion;
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    AppState app(QCoreApplication::applicationDirPath());
+    SetUpFontSubstitutes();
+    QApplication::setWindowIcon(
+        QIcon(ProgramFilePath(app, QStringLiteral("Pictures/Lexarion.png"))));
+
+    DesktopUrlOpener opener;
+    ApplicationFontRegistrar registrar;
+    Shell shell(app, {[] { return std::make_unique<SystemTrayIcon>(); }, &opener, &registrar,
+                      UserFontFolder()});
+    QObject::connect(&shell, &Shell::Finished, &application, &QCoreApplication::exit,
+                     Qt::QueuedConnection);
+    // The end of the session and kills run the same shutdown as closing the console.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::Received, &shell, &Shell::Terminate);
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &shell, &Shell::Terminate,
+                     Qt::DirectConnection);
+    shell.Start();
+    return application.exec();
 }

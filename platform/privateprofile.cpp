@@ -139,18 +139,26 @@ QString WithoutLineBreaks(QString text) {
 
 } // namespace
 
+std::optional<QString> GetPrivateProfileValue(const QString& section, const QString& key,
+                                              const QString& file) {
+    const std::optional<QByteArray> bytes = ReadFileBytes(file);
+    if (!bytes)
+        return std::nullopt;
+    const ProfileFile profile = ParseProfile(*bytes);
+    const qsizetype header = FindSection(profile, section);
+    if (header < 0)
+        return std::nullopt;
+    const qsizetype k = FindKey(profile, header, key);
+    if (k < 0)
+        return std::nullopt;
+    return CutToBuffer(profile.lines[size_t(k)].value);
+}
+
 QString GetPrivateProfileString(const QString& section, const QString& key,
                                 const QString& defaultValue, const QString& file) {
-    const std::optional<QByteArray> bytes = ReadFileBytes(file);
-    if (bytes) {
-        const ProfileFile profile = ParseProfile(*bytes);
-        const qsizetype header = FindSection(profile, section);
-        if (header >= 0) {
-            const qsizetype k = FindKey(profile, header, key);
-            if (k >= 0 && !profile.lines[size_t(k)].value.isEmpty())
-                return CutToBuffer(profile.lines[size_t(k)].value);
-        }
-    }
+    const std::optional<QString> value = GetPrivateProfileValue(section, key, file);
+    if (value && !value->isEmpty())
+        return *value;
     // Like the platform call, the default has its trailing blanks removed.
     QString def = defaultValue;
     while (!def.isEmpty() && IsBlank(def.back()))

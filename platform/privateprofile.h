@@ -9,6 +9,7 @@
 // and the file keeps the encoding it was read in.
 
 #include <QString>
+#include <optional>
 
 namespace lexarion {
 
@@ -21,6 +22,11 @@ inline constexpr int ProfileBufferSize = 256;
 // An unreadable file reads as missing. Both the value and the default are cut to the buffer.
 QString GetPrivateProfileString(const QString& section, const QString& key,
                                 const QString& defaultValue, const QString& file);
+
+// The value of `key` as stored, an empty text for a key present with nothing after "=";
+// nothing when the file, section or key is missing. Cut to the buffer like every read.
+std::optional<QString> GetPrivateProfileValue(const QString& section, const QString& key,
+                                              const QString& file);
 
 // Writes `value` under `section` / `key`. Returns false when the file cannot be written, in
 // which case it is left exactly as it was. Line breaks inside `value` are written as blanks so

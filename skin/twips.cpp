@@ -33,4 +33,10 @@ QSize TwipsSizeToPixels(double width, double height) {
     return QSize(TwipsToPixels(width), TwipsToPixels(height));
 }
 
+QRect TwipsRect::EdgesToPixels() const {
+    const QPoint topLeft = TwipsToPixels(left, top);
+    const QPoint bottomRight = TwipsToPixels(Right(), Bottom());
+    return QRect(topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y()));
+}
+
 } // namespace lexarion

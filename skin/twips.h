@@ -23,17 +23,28 @@ QRect TwipsToPixels(double left, double top, double width, double height);
 QPoint TwipsToPixels(double x, double y);
 QSize TwipsSizeToPixels(double width, double height);
 
-// A control's place in its container, in twips.
+// A size in twips.
+struct TwipsSize {
+    double width = 0;
+    double height = 0;
+    friend bool operator==(const TwipsSize&, const TwipsSize&) = default;
+};
+
+// A control's place in its container, or a piece's place in its control, in twips.
 struct TwipsRect {
     double left = 0;
     double top = 0;
     double width = 0;
     double height = 0;
+    friend bool operator==(const TwipsRect&, const TwipsRect&) = default;
 
     double Right() const { return left + width; }
     double Bottom() const { return top + height; }
+    // A piece to move and size: left, top, width and height converted one by one.
     QRect ToPixels() const { return TwipsToPixels(left, top, width, height); }
-    friend bool operator==(const TwipsRect&, const TwipsRect&) = default;
+    // A rectangle to draw: each of the four edges converted one by one, so that neighbouring
+    // rectangles meet without gaps.
+    QRect EdgesToPixels() const;
 };
 
 } // namespace lexarion

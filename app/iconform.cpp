@@ -1,0 +1,126 @@
+#include "app/iconform.h"
+
+#include "app/appstate.h"
+#include "platform/trayicon.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QMenu>
+
+namespace lexarion {
+
+IconForm::IconForm(AppState& app, std::unique_ptr<TrayIcon> tray,
+                   std::function<void(const QString&)> command,
+                   std::function<bool()> consoleVisible, QWidget* parent)
+    : QWidget(parent), app_(app), tray_(std::move(tray)), command_(std::move(command)),
+      consoleVisible_(std::move(consoleVisible)) {
+    setObjectName(QStringLiteral("IconForm"));
+    RememberFormSpeakingStarted = false;
+    mainMenu_ = BuildMenu(QStringLiteral("主菜单"), MainMenuItems());
+    rememberMenu_ = BuildMenu(QStringLiteral("主菜单2"), RememberFormMainMenuItems());
+    if (tray_)
+        trayIconShown_ = tray_->Add(
+            windowIcon(), QStringLiteral("Lexarion"),
+            [this](int message, QPoint position) { TrayNotification(message, position); });
+    Item(QStringLiteral("RememberFormPlayMenu"))->setChecked(false);
+    mustRememberMinutes = 1;
+
+    // The work of the two timers (the must-remember test, the reminder check) belongs to
+    // their windows; while a program window is open they must stay quiet in any case.
+    timer1_.setInterval(60000);
+    connect(&timer1_, &QTimer::timeout, this, [this] {
+        if (app_.dialogShowing)
+            return;
+    });
+    timer2_.setInterval(10000);
+    connect(&timer2_, &QTimer::timeout, this, [this] {
+        if (app_.dialogShowing)
+            return;
+    });
+    timer1_.start();
+    timer2_.start();
+}
+
+IconForm::~IconForm() {
+    CloseForm();
+}
+
+QMenu* IconForm::BuildMenu(const QString& title, const QList<MenuItemSpec>& items) {
+    auto* menu = new QMenu(title, this);
+    for (const MenuItemSpec& spec : items) {
+        QAction* action = nullptr;
+        if (spec.caption == u"-") {
+            action = menu->addSeparator();
+        } else if (!spec.children.isEmpty()) {
+            QMenu* sub = BuildMenu(spec.caption, spec.children);
+            action = menu->addMenu(sub);
+        } else {
+            action = menu->addAction(spec.caption);
+            const QString name = spec.name;
+            connect(action, &QAction::triggered, this, [this, name] {
+                if (command_)
+                    command_(name);
+            });
+        }
+        action->setObjectName(spec.name);
+        items_.insert(spec.name, action);
+    }
+    for (const char* checkable : {"RememberFormPlayMenu", "RememberFormSpeakMenu",
+                                  "RememberFormFullScreenMenu", "RememberFormDirectionSubMenu0",
+                                  "RememberFormDirectionSubMenu1", "RememberFormDirectionSubMenu2"})
+        if (QAction* action = items_.value(QString::fromLatin1(checkable)))
+            action->setCheckable(true);
+    return menu;
+}
+
+void IconForm::TrayNotification(int message, QPoint globalPosition) {
+    const bool visible = consoleVisible_ && consoleVisible_();
+    switch (TrayEventAction(message, trayIconShown_, mainMenu_->isEnabled(), app_.dialogShowing,
+                            visible)) {
+    case TrayAction::Ignore:
+        break;
+    case TrayAction::ShowConsole:
+        if (command_)
+            command_(QStringLiteral("ControlMenu"));
+        break;
+    case TrayAction::PopUpMainMenu:
+        RefreshMainMenu();
+        mainMenu_->popup(globalPosition);
+        break;
+    }
+}
+
+void IconForm::RefreshMainMenu() {
+    Item(QStringLiteral("ControlMenu"))->setEnabled(!(consoleVisible_ && consoleVisible_()));
+}
+
+void IconForm::RememberFormCheckMainMenu() {
+    const RememberMenuState state = ReadRememberMenuState(app_);
+    for (int i = 0; i < 3; ++i)
+        Item(QStringLiteral("RememberFormDirectionSubMenu%1").arg(i))
+            ->setChecked(state.directionChecked[size_t(i)]);
+    Item(QStringLiteral("RememberFormSpeakMenu"))->setChecked(state.speakChecked);
+    Item(QStringLiteral("RememberFormPreGroupMenu"))->setEnabled(state.preGroupEnabled);
+    Item(QStringLiteral("RememberFormNextGroupMenu"))->setEnabled(state.nextGroupEnabled);
+    for (int n = 0; n < 3; ++n) {
+        Item(QStringLiteral("RememberFormReadLoadSubMenu%1").arg(n))
+            ->setText(state.progressSlotCaptions[size_t(n)]);
+        Item(QStringLiteral("RememberFormSaveLoadSubMenu%1").arg(n))
+            ->setText(state.progressSlotCaptions[size_t(n)]);
+    }
+    Item(QStringLiteral("RememberFormFullScreenMenu"))->setChecked(state.fullScreenChecked);
+    Item(QStringLiteral("RememberFormAddToMyDictMenu"))->setEnabled(state.addToMyDictEnabled);
+    Item(QStringLiteral("RememberFormDeleteFromMyDictMenu"))
+        ->setEnabled(state.deleteFromMyDictEnabled);
+}
+
+void IconForm::CloseForm() {
+    timer1_.stop();
+    timer2_.stop();
+    if (trayIconShown_ && tray_) {
+        tray_->Remove();
+        trayIconShown_ = false;
+    }
+}
+
+} // namespace lexarion

@@ -1,0 +1,67 @@
+#pragma once
+
+// The hidden owner window: the tray icon, the tray menu and the memorization menu, and the
+// two background timers. It is never shown.
+
+#include "app/traymenu.h"
+
+#include <QHash>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QMenu;
+
+namespace lexarion {
+
+class AppState;
+class TrayIcon;
+
+class IconForm : public QWidget {
+    Q_OBJECT
+public:
+    // `command(name)` runs the command of the menu item `name`; `consoleVisible()` tells
+    // whether the console can be seen.
+    IconForm(AppState& app, std::unique_ptr<TrayIcon> tray,
+             std::function<void(const QString&)> command, std::function<bool()> consoleVisible,
+             QWidget* parent = nullptr);
+    ~IconForm() override;
+
+    bool TrayIconShown() const { return trayIconShown_; }
+    bool RememberFormSpeakingStarted = false;
+    int mustRememberMinutes = 1;
+
+    QMenu* MainMenu() const { return mainMenu_; }
+    QMenu* RememberFormMainMenu() const { return rememberMenu_; }
+    QAction* Item(const QString& name) const { return items_.value(name); }
+
+    // A notification of the tray icon (515 double click, 517 right button released).
+    void TrayNotification(int message, QPoint globalPosition);
+    // Enables "Lexarion控制台(&C)..." exactly while the console cannot be seen.
+    void RefreshMainMenu();
+    // Brings the memorization menu's checks, enabled states and slot captions up to date.
+    void RememberFormCheckMainMenu();
+    // Removes the tray icon; the window itself is released by its owner.
+    void CloseForm();
+
+    QTimer& Timer1() { return timer1_; }
+    QTimer& Timer2() { return timer2_; }
+
+private:
+    QMenu* BuildMenu(const QString& title, const QList<MenuItemSpec>& items);
+
+    AppState& app_;
+    std::unique_ptr<TrayIcon> tray_;
+    std::function<void(const QString&)> command_;
+    std::function<bool()> consoleVisible_;
+    bool trayIconShown_ = false;
+    QMenu* mainMenu_ = nullptr;
+    QMenu* rememberMenu_ = nullptr;
+    QHash<QString, QAction*> items_;
+    QTimer timer1_;
+    QTimer timer2_;
+};
+
+} // namespace lexarion

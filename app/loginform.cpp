@@ -1,0 +1,72 @@
+#include "app/loginform.h"
+
+#include "app/appstate.h"
+#include "app/login.h"
+#include "skin/applyskin.h"
+#include "skin/buttonxp.h"
+#include "skin/textboxxp.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QTimer>
+
+namespace lexarion {
+
+LoginForm::LoginForm(AppState& app, QWidget* parent)
+    : QWidget(parent), app_(app), userTextBox_(new TextBoxXP(this)),
+      loginButton_(new ButtonXP(this)), quitButton_(new ButtonXP(this)) {
+    setObjectName(QStringLiteral("LoginForm"));
+    setWindowTitle(QStringLiteral("Lexarion用户登陆"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(300, 132);
+
+    auto* label = new QLabel(QStringLiteral("用户名:"), this);
+    label->setGeometry(24, 28, 60, 24);
+    userTextBox_->setObjectName(QStringLiteral("UserTextBox"));
+    userTextBox_->setGeometry(88, 26, 188, 26);
+    loginButton_->setObjectName(QStringLiteral("ButtonXP1"));
+    loginButton_->SetCaption(QStringLiteral("进入"));
+    loginButton_->move(88, 76);
+    quitButton_->setObjectName(QStringLiteral("ButtonXP2"));
+    quitButton_->SetCaption(QStringLiteral("退出"));
+    quitButton_->move(190, 76);
+
+    userTextBox_->SetText(LastUserName(app_));
+    // The skin applied is the skin of the user named in the box, before any check.
+    app_.currentUser = userTextBox_->Text();
+    ApplySkin(this, app_);
+
+    connect(loginButton_, &ButtonXP::Click, this, &LoginForm::DoLogin);
+    connect(quitButton_, &ButtonXP::Click, this, &QWidget::close);
+    connect(userTextBox_, &TextBoxXP::KeyPress, this, [this](int& keyAscii) {
+        if (keyAscii == 13) {
+            keyAscii = 0;
+            // After the key event has finished: the login may close this window.
+            QTimer::singleShot(0, this, &LoginForm::DoLogin);
+        }
+    });
+}
+
+bool LoginForm::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        userTextBox_->setFocus();
+        userTextBox_->SetSelStart(0);
+        userTextBox_->SetSelLength(int(userTextBox_->Text().size()));
+    }
+    return QWidget::event(event);
+}
+
+void LoginForm::DoLogin() {
+    const QString name = userTextBox_->Text();
+    if (!LogInUser(app_, name)) {
+        ShowProgramMessage(app_, InvalidUserNameMessage.toString(), QStringLiteral("错误"),
+                           MessageIcon::Error);
+        userTextBox_->setFocus();
+        return;
+    }
+    hide();
+    emit LoggedIn();
+    close();
+}
+
+} // namespace lexarion

@@ -1,0 +1,14 @@
+#pragma once
+
+// The program's message boxes as real windows.
+
+#include "app/appstate.h"
+
+namespace lexarion {
+
+class QtMessagePresenter : public MessagePresenter {
+public:
+    void ShowMessage(const QString& text, const QString& title, MessageIcon icon) override;
+};
+
+} // namespace lexarion

@@ -1,0 +1,35 @@
+#include "app/shellservices.h"
+
+#include "app/appstate.h"
+#include "app/settings.h"
+#include "platform/fontinstall.h"
+#include "platform/urlopener.h"
+
+#include <QUrl>
+
+namespace lexarion {
+
+void ShowHelp(const AppState& app, UrlOpener& opener) {
+    const QString page = ProgramFilePath(app, QStringLiteral("help/index.html"));
+    opener.Open(QUrl::fromLocalFile(page).toString());
+}
+
+void OpenInBrowser(AppState& app, const QString& address, UrlOpener& opener) {
+    if (!opener.Open(address))
+        ShowProgramMessage(app, BrowserErrorMessage.toString(), QStringLiteral("错误"),
+                           MessageIcon::Error);
+}
+
+QString GetFontsFolder() {
+    return UserFontFolder();
+}
+
+bool InstallPhoneticFont(const AppState& app, FontRegistrar& registrar,
+                         const QString& fontsFolder) {
+    const QString source = ProgramFilePath(app, PhoneticFontFile.toString());
+    if (!CopyFontIfAbsent(source, fontsFolder, PhoneticFontFile.toString()))
+        return false;
+    return registrar.Register(fontsFolder + u'/' + PhoneticFontFile.toString());
+}
+
+} // namespace lexarion

@@ -1,0 +1,104 @@
+#include "app/startup.h"
+
+#include "app/appstate.h"
+#include "app/settings.h"
+#include "platform/numbertext.h"
+#include "platform/textfile.h"
+#include "tools/reminders.h"
+#include "wordlist/mydict.h"
+#include "wordlist/wordlist.h"
+
+namespace lexarion {
+
+namespace {
+
+// A load failure ends the program unless a window of a background timer holds the screen, in
+// which case start-up goes on with what was loaded.
+bool FailsStartup(AppState& app, StartupWindows& windows, const QString& message,
+                  MessageIcon icon) {
+    if (app.dialogShowing)
+        return false;
+    app.dialogShowing = true;
+    windows.HideSplash(false);
+    if (MessagePresenter* presenter = app.Presenter())
+        presenter->ShowMessage(message, QStringLiteral("错误"), icon);
+    return true;
+}
+
+} // namespace
+
+QString WordListPathForName(const AppState& app, const QString& name) {
+    if (name.compare(MyDictFileName, Qt::CaseInsensitive) == 0)
+        return ProgramFilePath(app, QStringLiteral("users/") + app.currentUser + u'/' + name);
+    return ProgramFilePath(app, QStringLiteral("Dicts/") + name);
+}
+
+StartupResult RunStartup(AppState& app, StartupWindows& windows) {
+    windows.HideSplash(true);
+    app.dialogShowing = false;
+    windows.LoadIconForm();
+
+    const QString name =
+        ReadSetting(app, QStringLiteral("General"), QStringLiteral("DictionaryFile"),
+                    DefaultWordListName.toString());
+    QString path = WordListPathForName(app, name);
+    if (!IsOrdinaryFile(path)) {
+        if (!app.dialogShowing)
+            ShowProgramMessage(app, MissingWordListMessage.toString(), QStringLiteral("错误"),
+                               MessageIcon::Information);
+        path = ProgramFilePath(app, QStringLiteral("Dicts/") + DefaultWordListName.toString());
+    }
+    if (!LoadWordList(app, path) &&
+        FailsStartup(app, windows, WordListLoadErrorMessage.toString(), MessageIcon::Information))
+        return StartupResult::Failed;
+    if (!LoadReminders(app) &&
+        FailsStartup(app, windows, RemindersLoadErrorMessage.toString(), MessageIcon::Error))
+        return StartupResult::Failed;
+
+    bool mustRememberStep = true;
+    if (NumberValue(ReadSetting(app, QStringLiteral("TipOnDaySetting"),
+                                QStringLiteral("ShowOnStart"), QStringLiteral("0"))) != 0) {
+        if (app.dialogShowing) {
+            mustRememberStep = false;
+        } else {
+            app.dialogShowing = true;
+            windows.ShowTipOfDayModal();
+            app.dialogShowing = false;
+        }
+    }
+    if (mustRememberStep && !app.dialogShowing &&
+        ReadSetting(app, QStringLiteral("MustRememberSetting"),
+                    QStringLiteral("EnableMustRemember"), QStringLiteral("0")) == u"1") {
+        app.dialogShowing = true;
+        windows.ShowMustRemember();
+        app.dialogShowing = false;
+    }
+    windows.ShowConsole();
+    windows.CloseSplash();
+    return StartupResult::Running;
+}
+
+void RunShutdown(AppState& app, ShutdownWindows& windows) {
+    windows.UnhookConsole();
+    for (const ShellWindow window :
+         {ShellWindow::RememberSettingForm, ShellWindow::RememberForm,
+          ShellWindow::MustRememberForm, ShellWindow::FindWordForm, ShellWindow::TipOnDayForm})
+        windows.SafeUnload(window);
+    windows.CloseIconForm();
+    SaveReminders(app);
+    QString globalFile = GlobalSettingsFile(app);
+    WriteSetting(app, QStringLiteral("General"), QStringLiteral("LastUser"), app.currentUser,
+                 globalFile);
+    SaveMyDict(app);
+    ClearCollection(app.wordList, true);
+    windows.ReleaseLookupLists();
+}
+
+void ClearCollection(LineList& list, bool release) {
+    while (!list.IsEmpty())
+        list.RemoveAt(1);
+    if (release)
+        list = LineList();
+}
+
+} // namespace lexarion

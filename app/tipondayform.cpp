@@ -1,0 +1,94 @@
+#include "app/tipondayform.h"
+
+#include "app/appstate.h"
+#include "app/publisher.h"
+#include "skin/applyskin.h"
+#include "skin/buttonxp.h"
+#include "skin/checkboxxp.h"
+#include "skin/framexp.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+
+namespace lexarion {
+
+TipOnDayForm::TipOnDayForm(AppState& app, QWidget* parent) : QDialog(parent), tips_(app) {
+    setObjectName(QStringLiteral("TipOnDayForm"));
+    setWindowTitle(QStringLiteral("Lexarion - [每日英语]"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(470, 300);
+
+    auto* frame = new FrameXP(this);
+    frame->setObjectName(QStringLiteral("FrameXP1"));
+    frame->SetCaption(QStringLiteral("每日英语"));
+    frame->setGeometry(64, 10, 394, 230);
+    tipLabel_ = new QLabel(QStringLiteral("这里显示每日英语的内容。"), this);
+    tipLabel_->setObjectName(QStringLiteral("TipLabel"));
+    tipLabel_->setGeometry(78, 36, 366, 196);
+    tipLabel_->setWordWrap(true);
+    tipLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    tipLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    titleLabel_ = new QLabel(this);
+    titleLabel_->setObjectName(QStringLiteral("TitleLabel"));
+    QStringList letters;
+    for (const QChar c : ProductName)
+        letters << QString(c);
+    titleLabel_->setText(letters.join(QStringLiteral("\r\n")));
+    QFont title(QStringLiteral("隶书"));
+    title.setPixelSize(22);
+    title.setBold(true);
+    titleLabel_->setFont(title);
+    titleLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    titleLabel_->setGeometry(12, 14, 40, 226);
+
+    showOnStartCheck_ = new CheckBoxXP(this);
+    showOnStartCheck_->setObjectName(QStringLiteral("ShowOnStartCheck"));
+    showOnStartCheck_->SetCaption(QStringLiteral("启动时显示"));
+    showOnStartCheck_->setGeometry(64, 256, 120, 24);
+    backButton_ = new ButtonXP(this);
+    backButton_->setObjectName(QStringLiteral("ButtonXP1"));
+    backButton_->SetCaption(QStringLiteral("向后"));
+    backButton_->move(206, 252);
+    forwardButton_ = new ButtonXP(this);
+    forwardButton_->setObjectName(QStringLiteral("ButtonXP2"));
+    forwardButton_->SetCaption(QStringLiteral("向前"));
+    forwardButton_->move(290, 252);
+    closeButton_ = new ButtonXP(this);
+    closeButton_->setObjectName(QStringLiteral("ButtonXP3"));
+    closeButton_->SetCaption(QStringLiteral("关闭"));
+    closeButton_->move(374, 252);
+
+    showOnStartCheck_->SetValue(tips_.ShowOnStartChecked());
+    Show(tips_.Show());
+    ApplySkin(this, app);
+
+    connect(backButton_, &ButtonXP::Click, this, [this] { Show(tips_.Back()); });
+    connect(forwardButton_, &ButtonXP::Click, this, [this] { Show(tips_.Forward()); });
+    connect(closeButton_, &ButtonXP::Click, this, &QDialog::close);
+}
+
+void TipOnDayForm::Show(const std::optional<QString>& text) {
+    if (text)
+        tipLabel_->setText(*text);
+}
+
+void TipOnDayForm::Store() {
+    if (stored_)
+        return;
+    stored_ = true;
+    tips_.Store(showOnStartCheck_->Value());
+}
+
+void TipOnDayForm::closeEvent(QCloseEvent* event) {
+    Store();
+    QDialog::closeEvent(event);
+}
+
+void TipOnDayForm::done(int result) {
+    // Escape and the window manager's close both end here as well.
+    Store();
+    QDialog::done(result);
+}
+
+} // namespace lexarion

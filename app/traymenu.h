@@ -1,0 +1,67 @@
+#pragma once
+
+// The owner window's menus as data, the tray events they answer and the refresh of the
+// memorization menu, without the window.
+
+#include "app/appstate.h"
+
+#include <QList>
+#include <QString>
+#include <array>
+
+namespace lexarion {
+
+// One menu item: its name in code, its caption ("-" for a separator) and its submenu.
+struct MenuItemSpec {
+    QString name;
+    QString caption;
+    QList<MenuItemSpec> children;
+};
+
+// The tray menu "主菜单" and the memorization menu "主菜单2", item by item.
+const QList<MenuItemSpec>& MainMenuItems();
+const QList<MenuItemSpec>& RememberFormMainMenuItems();
+
+// The notifications of the tray icon, numbered like the mouse messages they stand for.
+inline constexpr int TrayLeftDoubleClick = 515;
+inline constexpr int TrayRightButtonUp = 517;
+
+enum class TrayAction { Ignore, ShowConsole, PopUpMainMenu };
+
+// What a tray notification does: nothing unless the icon is shown, the tray menu enabled and
+// no program window holds the screen; a double click brings back a console that is not
+// visible; a right-button release opens the tray menu.
+TrayAction TrayEventAction(int message, bool trayIconShown, bool mainMenuEnabled,
+                           bool dialogShowing, bool consoleVisible);
+
+// Runs `open` with `dialogShowing` set, unless it is set already; false when it did nothing.
+// A modal window keeps the flag set while it is open, a modeless one only while it opens.
+template <typename Open> bool RunGuarded(AppState& app, Open&& open) {
+    if (app.dialogShowing)
+        return false;
+    app.dialogShowing = true;
+    open();
+    app.dialogShowing = false;
+    return true;
+}
+
+// The state of the memorization menu as the refresh computes it from the settings and the
+// loaded list. Reading it writes "Direction" back when it is 0, 1 or 2.
+struct RememberMenuState {
+    std::array<bool, 3> directionChecked{};
+    bool speakChecked = false;
+    bool preGroupEnabled = false;
+    bool nextGroupEnabled = false;
+    std::array<QString, 3> progressSlotCaptions; // both slot submenus show the same captions
+    bool fullScreenChecked = false;
+    bool addToMyDictEnabled = false;
+    bool deleteFromMyDictEnabled = false;
+};
+RememberMenuState ReadRememberMenuState(const AppState& app);
+
+// Choosing an order: "Direction" becomes `index`; the check mark follows at the next refresh.
+void ChooseDirection(const AppState& app, int index);
+// Toggling speaking: "EnableSpeak" becomes "1" or "0" as `nowChecked`.
+void StoreSpeakSetting(const AppState& app, bool nowChecked);
+
+} // namespace lexarion

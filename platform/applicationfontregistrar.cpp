@@ -1,0 +1,11 @@
+#include "platform/fontinstall.h"
+
+#include <QFontDatabase>
+
+namespace lexarion {
+
+bool ApplicationFontRegistrar::Register(const QString& path) {
+    return QFontDatabase::addApplicationFont(path) >= 0;
+}
+
+} // namespace lexarion

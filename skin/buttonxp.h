@@ -1,0 +1,46 @@
+#pragma once
+
+// The skinned push button: one cell of "Button.bmp" as its face, with the caption centred on
+// it. The button is always exactly as large as one cell (plus a small margin), whatever size
+// it is given; its corners are rounded off. The caption colours come from section "Button".
+
+#include "skin/clickablexp.h"
+
+namespace lexarion {
+
+class ButtonXP : public ClickableXP {
+    Q_OBJECT
+public:
+    explicit ButtonXP(QWidget* parent = nullptr);
+
+    ButtonCell Cell() const { return states_.Cell(); }
+
+signals:
+    // Every key typed on the button, with the code of its character (the Unicode code point;
+    // the same as the ANSI code for the ASCII characters, 13 for Enter).
+    void KeyPress(int keyAscii);
+
+protected:
+    void Layout() override;
+    ClickEvents Press() override { return states_.Press(); }
+    ClickEvents Move(bool inside) override { return states_.Move(inside); }
+    ClickEvents Release(bool inside) override { return states_.Release(inside); }
+    void FocusChanged(bool focused) override;
+    void EnabledChanged(bool enabled) override { states_.SetEnabled(enabled); }
+    int MachineCell() const override { return static_cast<int>(states_.Cell()); }
+    CaptionLook MachineCaption() const override { return states_.Caption(); }
+    bool MachineFocused() const override { return states_.Focused(); }
+    QRect FocusRectangle() const override;
+    void CaptionChanged() override;
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    TwipsSize FaceTwips() const;
+    void CentreCaption();
+
+    PushButtonStates states_;
+};
+
+} // namespace lexarion

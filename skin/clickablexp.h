@@ -1,0 +1,123 @@
+#pragma once
+
+// What the push button, the check box and the option button share: a picture area showing one
+// cell of the control's strip, a caption label, the two caption colours of the skin, and the
+// translation of the mouse, the focus and the enabled state into the inputs of the control's
+// look state machine (skin/clickstates.h).
+//
+// The picture area and the caption are pieces of the control and let the mouse through, so a
+// press on the caption is a press on the control at the same point.
+
+#include "skin/clickstates.h"
+#include "skin/controllayout.h"
+#include "skin/pictureclipbox.h"
+#include "skin/skinnedcontrol.h"
+#include "skin/skinparameters.h"
+
+#include <QRect>
+#include <QWidget>
+#include <optional>
+
+class QLabel;
+
+namespace lexarion {
+
+class PictureBox;
+
+class ClickableXP : public QWidget, public SkinnedControl {
+    Q_OBJECT
+public:
+    QString Caption() const;
+    void SetCaption(const QString& caption);
+    QFont Fonts() const;
+    void SetFonts(const QFont& font);
+    bool Enabled() const { return isEnabled(); }
+    void SetEnabled(bool enabled) { setEnabled(enabled); }
+
+    // Loads the control's strip from the skin folder and the caption colours of its section
+    // ("ForeColor" normal, "FocusForeColor" under the mouse), then lays the control out.
+    void LoadSkin(const QString& folderPath) override;
+
+    // What the control shows: the strip cell (from 1), the caption colour number, and the focus
+    // rectangle in the control's pixel coordinates while it has the focus.
+    int ShownCell() const;
+    qint32 CaptionColor() const { return captionColor_; }
+    std::optional<QRect> FocusFrame() const { return focusFrame_; }
+    // The pieces' places, in the control's pixel coordinates.
+    QRect PictureGeometry() const;
+    QRect CaptionGeometry() const;
+
+signals:
+    void Click();
+    void MouseOver();
+    void MouseOut();
+
+protected:
+    struct SkinStrip {
+        QString fileName;
+        int cellCount;
+        SkinKey foreColor;
+        SkinKey focusForeColor;
+    };
+    ClickableXP(const QString& caption, const SkinStrip& strip, QWidget* parent);
+
+    // Places the pieces from the strip's cell size and the control's size.
+    virtual void Layout() = 0;
+    virtual ClickEvents Press() = 0;
+    virtual ClickEvents Move(bool inside) = 0;
+    virtual ClickEvents Release(bool inside) = 0;
+    virtual void FocusChanged(bool focused) = 0;
+    virtual void EnabledChanged(bool enabled) = 0;
+    // The state machine's cell, caption look and focus, shown by ShowLook.
+    virtual int MachineCell() const = 0;
+    virtual CaptionLook MachineCaption() const = 0;
+    virtual bool MachineFocused() const = 0;
+    // The focus rectangle in pixels of the control, drawn while it has the focus.
+    virtual QRect FocusRectangle() const = 0;
+    // Called before Click when a click changed the check box's or option button's Value.
+    virtual void ValueChangedByUser() {}
+    // The caption was set or its font changed.
+    virtual void CaptionChanged() = 0;
+
+    // Shows the machine's cell (cut from the strip only when it changes, or always when
+    // `recut`), the caption colour and the focus rectangle.
+    void ShowLook(bool recut = false);
+    void Raise(const ClickEvents& events);
+
+    // Sizes in twips.
+    TwipsSize CellTwips() const;
+    TwipsSize ControlTwips() const;
+    TwipsSize CaptionTextTwips() const;
+
+    PictureBox& Picture() { return *picture_; }
+    QLabel& CaptionLabel() { return *caption_; }
+
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    // 0 <= x <= width and 0 <= y <= height.
+    bool IsInside(const QPointF& point) const;
+    void SetCaptionColor(qint32 color);
+
+    SkinStrip skin_;
+    PictureClipBox strip_;
+    PictureBox* picture_;
+    QLabel* caption_;
+    qint32 foreColor_ = 0;
+    qint32 focusForeColor_ = 0;
+    qint32 captionColor_ = -1;
+    std::optional<QRect> focusFrame_;
+    bool laidOut_ = false;
+};
+
+} // namespace lexarion

@@ -1,0 +1,88 @@
+#include "skin/framexp.h"
+
+#include "skin/controllayout.h"
+#include "skin/formcontrols.h"
+#include "skin/skincolor.h"
+#include "skin/skinparameters.h"
+#include "skin/twips.h"
+
+#include <QLabel>
+#include <QPainter>
+
+namespace lexarion {
+
+FrameXP::FrameXP(QWidget* parent)
+    : QWidget(parent), caption_(new QLabel(QStringLiteral("FrameXP"), this)) {
+    MarkSkinPiece(caption_);
+    caption_->setTextFormat(Qt::PlainText);
+    caption_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    CentreCaption();
+}
+
+QString FrameXP::Caption() const {
+    return caption_->text();
+}
+
+void FrameXP::SetCaption(const QString& caption) {
+    caption_->setText(caption);
+    CentreCaption();
+}
+
+QFont FrameXP::Fonts() const {
+    return caption_->font();
+}
+void FrameXP::SetFonts(const QFont& font) {
+    caption_->setFont(font);
+}
+
+void FrameXP::SetShowBorder(bool show) {
+    showBorder_ = show;
+    update();
+}
+
+void FrameXP::SetBorderColor(double color) {
+    borderColor_ = ClampColor(color);
+    update();
+}
+
+void FrameXP::LoadSkin(const QString& folderPath) {
+    SetBorderColor(ReadSkinColor(folderPath, SkinKey::FrameBorderColor));
+}
+
+QRect FrameXP::CaptionGeometry() const {
+    return caption_->geometry();
+}
+
+void FrameXP::CentreCaption() {
+    caption_->adjustSize();
+    const QSize label = caption_->size();
+    const TwipsRect place = FrameCaptionRect(PixelsToTwips(width()),
+                                             {static_cast<double>(PixelsToTwips(label.width())),
+                                              static_cast<double>(PixelsToTwips(label.height()))});
+    caption_->move(TwipsToPixels(place.left, place.top));
+}
+
+void FrameXP::Layout() {
+    CentreCaption();
+    SetWidgetBackColor(this, ContainerBackColor(this));
+    SetWidgetForeColor(caption_, ContainerForeColor(this));
+}
+
+void FrameXP::paintEvent(QPaintEvent*) {
+    if (!showBorder_)
+        return;
+    QPainter painter(this);
+    painter.setPen(ColorFromNumber(borderColor_));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void FrameXP::resizeEvent(QResizeEvent*) {
+    Layout();
+}
+
+void FrameXP::showEvent(QShowEvent*) {
+    Layout();
+}
+
+} // namespace lexarion

@@ -1,0 +1,66 @@
+#include "skin/togglexp.h"
+
+#include "skin/formcontrols.h"
+#include "skin/picturebox.h"
+#include "skin/twips.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+
+namespace lexarion {
+
+ToggleXP::ToggleXP(ToggleKind kind, const QString& caption, const SkinStrip& strip, QWidget* parent)
+    : ClickableXP(caption, strip, parent), states_(kind) {
+    CaptionLabel().setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void ToggleXP::SetValue(bool value) {
+    StoreValue(value);
+}
+
+void ToggleXP::StoreValue(bool value) {
+    states_.SetValue(value);
+    ShowLook();
+}
+
+void ToggleXP::Layout() {
+    Picture().setGeometry(MarkRect().ToPixels());
+    MarkPlaced();
+    SetWidgetBackColor(this, FormBackColor(ControlForm(this)));
+    states_.Layout();
+    PlaceCaption();
+}
+
+void ToggleXP::PlaceCaption() {
+    const TwipsRect caption =
+        ToggleCaptionRect(MarkRect(), ControlTwips(), CaptionTextTwips().height);
+    CaptionLabel().setGeometry(caption.ToPixels());
+}
+
+void ToggleXP::CaptionChanged() {
+    PlaceCaption();
+}
+
+QRect ToggleXP::FocusRectangle() const {
+    const double captionLeft = ToggleCaptionRect(MarkRect(), ControlTwips(), 0).left;
+    return ToggleFocusRect(captionLeft, ControlTwips(), FocusInset()).EdgesToPixels();
+}
+
+void ToggleXP::FocusChanged(bool focused) {
+    if (focused)
+        states_.FocusIn();
+    else
+        states_.FocusOut();
+}
+
+void ToggleXP::keyPressEvent(QKeyEvent* event) {
+    if (event->text() != QStringLiteral(" ")) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const ClickEvents events = states_.TypeSpace();
+    ShowLook();
+    Raise(events);
+}
+
+} // namespace lexarion

@@ -1,0 +1,84 @@
+#include "app/appstate.h"
+#include "app/login.h"
+#include "support/tempprogramfolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace lexarion {
+namespace {
+
+using testing::Gb;
+using testing::TempProgramFolder;
+
+struct NameCase {
+    const char* name;
+    bool valid;
+};
+
+class UserNameTest : public ::testing::TestWithParam<NameCase> {};
+
+TEST_P(UserNameTest, OnlyAsciiLettersAndDigitsPass) {
+    EXPECT_EQ(IsValidUserName(QString::fromUtf8(GetParam().name)), GetParam().valid)
+        << GetParam().name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, UserNameTest,
+                         ::testing::Values(NameCase{"Ann", true}, NameCase{"bob2024", true},
+                                           NameCase{"ZZ09az", true}, NameCase{"", true},
+                                           NameCase{"Ann Lee", false}, NameCase{"ann_lee", false},
+                                           NameCase{"ann-lee", false}, NameCase{"王芳", false},
+                                           NameCase{"Ann王", false}, NameCase{"ａｂｃ", false},
+                                           NameCase{"é", false}, NameCase{"a.b", false},
+                                           NameCase{"/etc", false}, NameCase{"..", false}));
+
+TEST(LastUserName, MissingFileOrKeyGivesDefaultAndEmptyValueGivesLowerCase) {
+    TempProgramFolder folder;
+    AppState app(folder.Path());
+    EXPECT_EQ(LastUserName(app), u"Default");
+    folder.Write("config.ini", "[General]\r\nOther=1\r\n");
+    EXPECT_EQ(LastUserName(app), u"Default");
+    folder.Write("config.ini", "[General]\r\nLastUser=\r\n");
+    EXPECT_EQ(LastUserName(app), u"default");
+    folder.Write("config.ini", "[general]\r\nlastuser = Ann  \r\n");
+    EXPECT_EQ(LastUserName(app), u"Ann");
+    folder.Write("config.ini", Gb("[General]\r\nLastUser=王芳\r\n"));
+    EXPECT_EQ(LastUserName(app), QString::fromUtf8("王芳"));
+}
+
+TEST(LogInUser, RefusesEmptyAndInvalidNamesWithoutTouchingAnything) {
+    TempProgramFolder folder;
+    AppState app(folder.Path());
+    app.currentUser = QStringLiteral("Default");
+    for (const char* name : {"", "Ann Lee", "王芳", "../evil"}) {
+        EXPECT_FALSE(LogInUser(app, QString::fromUtf8(name))) << name;
+        EXPECT_EQ(app.currentUser, u"Default");
+    }
+    EXPECT_TRUE(QDir(folder.File("users")).isEmpty());
+}
+
+TEST(LogInUser, CreatesTheFolderOnceAndKeepsTheSpellingTyped) {
+    TempProgramFolder folder;
+    AppState app(folder.Path());
+    ASSERT_TRUE(LogInUser(app, QStringLiteral("Ann")));
+    EXPECT_TRUE(QFileInfo(folder.File("users/Ann")).isDir());
+    EXPECT_EQ(app.currentUser, u"Ann");
+    folder.Write("users/Ann/config.ini", "[General]\r\nGroup=3\r\n");
+
+    ASSERT_TRUE(LogInUser(app, QStringLiteral("ANN")));
+    EXPECT_EQ(app.currentUser, u"ANN");
+    EXPECT_FALSE(folder.Exists("users/ANN"));
+    EXPECT_EQ(folder.Read("users/Ann/config.ini"), "[General]\r\nGroup=3\r\n");
+}
+
+TEST(LogInUser, CreatesUsersWhenItIsMissing) {
+    TempProgramFolder folder;
+    QDir(folder.File("users")).removeRecursively();
+    AppState app(folder.Path());
+    ASSERT_TRUE(LogInUser(app, QStringLiteral("Bob")));
+    EXPECT_TRUE(QFileInfo(folder.File("users/Bob")).isDir());
+}
+
+} // namespace
+} // namespace lexarion
