@@ -120,4 +120,28 @@ private:
     bool laidOut_ = false;
 };
 
+// A clickable control driven by one of the look state machines of skin/clickstates.h.
+template <class States> class ClickableWithStates : public ClickableXP {
+protected:
+    ClickableWithStates(States states, const QString& caption, const SkinStrip& strip,
+                        QWidget* parent)
+        : ClickableXP(caption, strip, parent), states_(states) {}
+
+    ClickEvents Press() override { return states_.Press(); }
+    ClickEvents Move(bool inside) override { return states_.Move(inside); }
+    ClickEvents Release(bool inside) override { return states_.Release(inside); }
+    void FocusChanged(bool focused) override {
+        if (focused)
+            states_.FocusIn();
+        else
+            states_.FocusOut();
+    }
+    void EnabledChanged(bool enabled) override { states_.SetEnabled(enabled); }
+    int MachineCell() const override { return static_cast<int>(states_.Cell()); }
+    CaptionLook MachineCaption() const override { return states_.Caption(); }
+    bool MachineFocused() const override { return states_.Focused(); }
+
+    States states_;
+};
+
 } // namespace lexarion

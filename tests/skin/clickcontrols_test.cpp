@@ -91,18 +91,11 @@ class ClickControlsTest : public QObject {
 private slots:
     void init() {
         folder_ = std::make_unique<TempProgramFolder>();
-        host_ = std::make_unique<QWidget>();
-        host_->resize(400, 300);
-        host_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(host_.get()));
-        // No button is left held by the test before.
-        QTest::mouseRelease(host_.get(), Qt::LeftButton, {}, QPoint(390, 290));
-        QTest::mouseMove(host_.get(), QPoint(389, 289));
+        host_ = ShowHost();
+        QVERIFY(host_);
     }
     void cleanup() {
-        // The next window opens with the pointer away from its controls.
-        QTest::mouseMove(host_.get(), QPoint(389, 289));
-        host_.reset();
+        CloseHost(host_);
         folder_.reset();
     }
 

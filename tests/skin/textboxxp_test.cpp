@@ -53,23 +53,19 @@ class TextBoxTest : public QObject {
 private slots:
     void init() {
         folder_ = std::make_unique<TempProgramFolder>();
-        host_ = std::make_unique<QWidget>();
-        host_->resize(400, 300);
+        host_ = ShowHost();
+        QVERIFY(host_);
         box_ = new TextBoxXP(host_.get());
         box_->setGeometry(20, 20, 200, 24);
         other_ = new TextBoxXP(host_.get());
         other_->setGeometry(20, 100, 200, 24);
-        host_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(host_.get()));
-        QTest::mouseRelease(host_.get(), Qt::LeftButton, {}, QPoint(390, 290));
-        QTest::mouseMove(host_.get(), QPoint(389, 289));
+        box_->show();
+        other_->show();
         box_->LoadSkin(WriteSkin(*folder_, "Fixture", {{"config.ini", TextBoxConfig()}}));
         other_->setFocus();
     }
     void cleanup() {
-        // The next window opens with the pointer away from its controls.
-        QTest::mouseMove(host_.get(), QPoint(389, 289));
-        host_.reset();
+        CloseHost(host_);
         folder_.reset();
     }
 
