@@ -1,6 +1,7 @@
 // The skinned text box and group frame as a user drives them: typing, key handlers that swallow
 // or change characters, committed input-method text, the pointer and the focus.
 
+#include "skin/formcontrols.h"
 #include "skin/framexp.h"
 #include "skin/textboxxp.h"
 #include "skin/twips.h"
@@ -305,8 +306,10 @@ private slots:
         QCOMPARE(caption.top(), 7);
         frame->SetCaption(QString());
         QCOMPARE(frame->CaptionGeometry().width(), 0);
+        SetFormForeColor(host_.get(), 65280);
         frame->LoadSkin(WriteSkin(*folder_, "Fixture", {{"config.ini", TextBoxConfig()}}));
         QCOMPARE(frame->BorderColor(), 255);
+        QCOMPARE(WidgetForeColor(frame->findChild<QLabel*>()), 65280);
         QCOMPARE(frame->grab().toImage().pixelColor(0, 60), QColor(Qt::red));
         frame->SetShowBorder(false);
         QCOMPARE(frame->grab().toImage().pixelColor(0, 60),
