@@ -23,6 +23,7 @@ signals:
 protected:
     void Layout() override;
     QRect FocusRectangle() const override;
+    bool FocusOnPicture() const override { return true; }
     void CaptionChanged() override;
 
     void keyPressEvent(QKeyEvent* event) override;

@@ -76,7 +76,7 @@ void ClickableXP::ShowLook(bool recut) {
         frame = FocusRectangle();
     if (frame != focusFrame_) {
         focusFrame_ = frame;
-        if (picture_->geometry() == rect())
+        if (FocusOnPicture())
             picture_->SetFocusFrame(frame);
         else
             update();
@@ -123,7 +123,7 @@ void ClickableXP::SetCaptionColor(qint32 color) {
 }
 
 void ClickableXP::paintEvent(QPaintEvent*) {
-    if (!focusFrame_ || picture_->geometry() == rect())
+    if (!focusFrame_ || FocusOnPicture())
         return;
     QPainter painter(this);
     DrawFocusRectangle(painter, *focusFrame_);

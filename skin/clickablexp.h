@@ -72,8 +72,11 @@ protected:
     virtual int MachineCell() const = 0;
     virtual CaptionLook MachineCaption() const = 0;
     virtual bool MachineFocused() const = 0;
-    // The focus rectangle in pixels of the control, drawn while it has the focus.
+    // The focus rectangle in pixels of the control, drawn while it has the focus: on the
+    // picture area when it covers the whole control (the push button's face), else on the
+    // control's own surface.
     virtual QRect FocusRectangle() const = 0;
+    virtual bool FocusOnPicture() const { return false; }
     // Called before Click when a click changed the check box's or option button's Value.
     virtual void ValueChangedByUser() {}
     // The caption was set or its font changed.

@@ -50,13 +50,14 @@ inline QString WriteSkin(const TempProgramFolder& folder, const QString& name,
 // Where the host window's pointer rests between the steps of a test: away from every control.
 inline constexpr QPoint HostRestingPoint(389, 289);
 
-// A shown 400 x 300 window for the controls of one test, with no mouse button held and the
-// pointer resting in its corner.
+// A shown, active 400 x 300 window (its controls can take the focus) for one test, with no mouse
+// button held and the pointer resting in its corner.
 inline std::unique_ptr<QWidget> ShowHost() {
     auto host = std::make_unique<QWidget>();
     host->resize(400, 300);
     host->show();
-    if (!QTest::qWaitForWindowExposed(host.get()))
+    host->activateWindow();
+    if (!QTest::qWaitForWindowActive(host.get()))
         return nullptr;
     QTest::mouseRelease(host.get(), Qt::LeftButton, {}, HostRestingPoint + QPoint(1, 1));
     QTest::mouseMove(host.get(), HostRestingPoint);
