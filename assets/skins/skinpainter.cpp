@@ -280,10 +280,13 @@ QImage TitleButton(const SkinLook& skin, Glyph glyph) {
             face = Mix(face, title.middle, 0.55);
             glyphColor = Mix(skin.glyph, title.middle, 0.35);
             break;
-        case 5:
-            face = Mix(face, title.middle, 0.6);
-            glyphColor = Mix(skin.glyph, face, 0.6);
+        case 5: {
+            // Greyed: the face loses its colour, the glyph almost fades into it.
+            const int grey = qGray(face.rgb());
+            face = Mix(QColor(grey, grey, grey), title.middle, 0.3);
+            glyphColor = Mix(QColor(Qt::white), face, 0.55);
             break;
+        }
         default:
             break;
         }
@@ -293,8 +296,8 @@ QImage TitleButton(const SkinLook& skin, Glyph glyph) {
         gradient.setColorAt(0, cell == 2 ? face.darker(110) : face.lighter(135));
         gradient.setColorAt(0.5, face);
         gradient.setColorAt(1, cell == 2 ? face.lighter(120) : face.darker(115));
-        p.setPen(QPen(cell >= 4 ? Mix(QColor(Qt::white), title.middle, 0.5) : QColor(Qt::white),
-                      1.0));
+        p.setPen(
+            QPen(cell >= 4 ? Mix(QColor(Qt::white), title.middle, 0.5) : QColor(Qt::white), 1.0));
         p.setBrush(gradient);
         p.drawRoundedRect(body, radius, radius);
         const QPointF offset = cell == 2 ? QPointF(0.5, 0.5) : QPointF(0, 0);
@@ -380,7 +383,8 @@ QImage CheckMarks(const SkinLook& skin) {
     return Strip(6, 13, 13, skin.formBack, [&](QPainter& p, int cell) {
         const MarkState state = MarkStateOf(cell);
         p.setRenderHint(QPainter::Antialiasing, false);
-        MarkFace(p, skin, state, [&](const QRectF& r) { p.drawRect(r.adjusted(-0.5, -0.5, -0.5, -0.5)); });
+        MarkFace(p, skin, state,
+                 [&](const QRectF& r) { p.drawRect(r.adjusted(-0.5, -0.5, -0.5, -0.5)); });
         if (state.on) {
             p.setRenderHint(QPainter::Antialiasing, true);
             QPen pen(state.disabled ? skin.markDisabledCheck : skin.markCheck, 2.0, Qt::SolidLine,
@@ -444,10 +448,10 @@ QImage PanelEdge(const SkinLook& skin, Qt::Edge edge) {
     const bool horizontal = edge == Qt::TopEdge || edge == Qt::BottomEdge;
     QImage image = NewPicture(horizontal ? 20 : 2, horizontal ? 2 : 20, skin.formBack);
     QPainter p(&image);
-    const QColor outer = edge == Qt::TopEdge || edge == Qt::LeftEdge ? skin.panelEdge
-                                                                     : skin.panelShadow;
-    const QColor inner = edge == Qt::TopEdge || edge == Qt::LeftEdge ? skin.panelLight
-                                                                     : skin.panelEdge;
+    const QColor outer =
+        edge == Qt::TopEdge || edge == Qt::LeftEdge ? skin.panelEdge : skin.panelShadow;
+    const QColor inner =
+        edge == Qt::TopEdge || edge == Qt::LeftEdge ? skin.panelLight : skin.panelEdge;
     switch (edge) {
     case Qt::TopEdge:
         p.fillRect(0, 0, 20, 1, outer);
@@ -607,8 +611,7 @@ QImage Preview(const SkinLook& skin, const QMap<QString, QImage>& pictures, int 
         QPainter q(&shaped);
         q.setRenderHint(QPainter::Antialiasing);
         QPainterPath clip;
-        clip.addRoundedRect(QRectF(0, 0, width, height + rounding), rounding / 2.0,
-                            rounding / 2.0);
+        clip.addRoundedRect(QRectF(0, 0, width, height + rounding), rounding / 2.0, rounding / 2.0);
         q.setClipPath(clip);
         q.drawImage(0, 0, image);
         return shaped;
@@ -735,11 +738,11 @@ QList<std::array<QString, 3>> ParameterLines(const Parameters& v) {
 SkinLook WindowsXP() {
     SkinLook s;
     s.name = "WindowsXP";
-    s.active = {QColor(60, 140, 245), QColor(22, 94, 226), QColor(14, 72, 196),
-                QColor(130, 185, 255), QColor(8, 44, 140), QColor(22, 88, 214),
+    s.active = {QColor(60, 140, 245),  QColor(22, 94, 226), QColor(14, 72, 196),
+                QColor(130, 185, 255), QColor(8, 44, 140),  QColor(22, 88, 214),
                 QColor(10, 58, 168)};
     s.inactive = {QColor(170, 188, 222), QColor(140, 160, 202), QColor(122, 142, 186),
-                  QColor(206, 218, 240), QColor(92, 108, 148), QColor(138, 156, 196),
+                  QColor(206, 218, 240), QColor(92, 108, 148),  QColor(138, 156, 196),
                   QColor(106, 122, 164)};
     s.formBack = QColor(236, 232, 216);
     s.closeFace = QColor(224, 86, 48);
@@ -812,8 +815,8 @@ SkinLook WindowsXP() {
 SkinLook Jade() {
     SkinLook s;
     s.name = "Jade";
-    s.active = {QColor(70, 160, 128), QColor(30, 120, 92), QColor(20, 96, 72),
-                QColor(150, 214, 188), QColor(10, 60, 44), QColor(34, 112, 86),
+    s.active = {QColor(70, 160, 128),  QColor(30, 120, 92), QColor(20, 96, 72),
+                QColor(150, 214, 188), QColor(10, 60, 44),  QColor(34, 112, 86),
                 QColor(14, 76, 58)};
     s.inactive = {QColor(188, 202, 194), QColor(160, 176, 168), QColor(144, 160, 152),
                   QColor(222, 230, 226), QColor(104, 118, 110), QColor(156, 170, 162),
