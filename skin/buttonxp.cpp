@@ -64,7 +64,7 @@ void ButtonXP::CaptionChanged() {
 }
 
 QRect ButtonXP::FocusRectangle() const {
-    return ButtonFocusRect(FaceTwips()).EdgesToPixels();
+    return EdgesToPixels(ButtonFocusRect(FaceTwips()));
 }
 
 void ButtonXP::keyPressEvent(QKeyEvent* event) {

@@ -15,13 +15,9 @@ constexpr double FrameCaptionTop = 100;
 
 } // namespace
 
-QRect TwipsRect::ToPixels() const {
-    return TwipsToPixels(left, top, width, height);
-}
-
-QRect TwipsRect::EdgesToPixels() const {
-    const QPoint topLeft = TwipsToPixels(left, top);
-    const QPoint bottomRight = TwipsToPixels(Right(), Bottom());
+QRect EdgesToPixels(const TwipsRect& rect) {
+    const QPoint topLeft = TwipsToPixels(rect.left, rect.top);
+    const QPoint bottomRight = TwipsToPixels(rect.Right(), rect.Bottom());
     return QRect(topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y()));
 }
 

@@ -4,6 +4,8 @@
 // and captions. The controls convert the results to pixels (skin/twips.h) and only place what
 // these functions give, so the measures can be checked without a window.
 
+#include "skin/twips.h"
+
 #include <QRect>
 
 namespace lexarion {
@@ -14,20 +16,9 @@ struct TwipsSize {
     friend bool operator==(const TwipsSize&, const TwipsSize&) = default;
 };
 
-struct TwipsRect {
-    double left = 0;
-    double top = 0;
-    double width = 0;
-    double height = 0;
-    friend bool operator==(const TwipsRect&, const TwipsRect&) = default;
-
-    double Right() const { return left + width; }
-    double Bottom() const { return top + height; }
-    // A piece to move and size: left, top, width and height converted one by one.
-    QRect ToPixels() const;
-    // A rectangle to draw: each of the four edges converted one by one.
-    QRect EdgesToPixels() const;
-};
+// A rectangle to draw (a focus rectangle): each of the four edges converted one by one, so that
+// the rectangle ends where its right and bottom edges in twips fall.
+QRect EdgesToPixels(const TwipsRect& rect);
 
 // Distance of the caption from the mark of a check box or option button.
 inline constexpr double MarkCaptionGap = 100;

@@ -43,7 +43,7 @@ void ToggleXP::CaptionChanged() {
 
 QRect ToggleXP::FocusRectangle() const {
     const double captionLeft = ToggleCaptionRect(MarkRect(), ControlTwips(), 0).left;
-    return ToggleFocusRect(captionLeft, ControlTwips(), FocusInset()).EdgesToPixels();
+    return EdgesToPixels(ToggleFocusRect(captionLeft, ControlTwips(), FocusInset()));
 }
 
 void ToggleXP::keyPressEvent(QKeyEvent* event) {

@@ -385,6 +385,31 @@ private slots:
         QCOMPARE(check->PictureGeometry().size(), QSize(13, 13));
     }
 
+    void captionsFit_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addRow("two characters") << QStringLiteral("确定");
+        QTest::addRow("four characters") << QStringLiteral("朗读单词");
+        QTest::addRow("latin") << QStringLiteral("OK");
+    }
+    void captionsFit() {
+        QFETCH(QString, caption);
+        auto* button = new ButtonXP(host_.get());
+        button->SetCaption(caption);
+        auto* check = new CheckBoxXP(host_.get());
+        check->setGeometry(0, 40, 130, 20);
+        check->SetCaption(caption);
+        button->show();
+        check->show();
+        for (ClickableXP* control :
+             {static_cast<ClickableXP*>(button), static_cast<ClickableXP*>(check)}) {
+            const QRect place = control->CaptionGeometry();
+            QVERIFY(control->rect().contains(place));
+            const QSize text = control->findChild<QLabel*>()->sizeHint();
+            QVERIFY(place.width() >= text.width());
+            QVERIFY(place.height() >= text.height());
+        }
+    }
+
 private:
     std::unique_ptr<TempProgramFolder> folder_;
     std::unique_ptr<QWidget> host_;

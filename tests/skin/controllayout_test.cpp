@@ -16,7 +16,7 @@ TEST(ControlLayout, PushButtonIsOneCellWithItsMargin) {
     EXPECT_EQ((TwipsRect{0, 0, face.width, face.height}.ToPixels()), QRect(0, 0, 66, 26));
     EXPECT_EQ(ButtonFocusRect(face), (TwipsRect{60, 60, 865, 265}));
     // Edges 60 and 925 twips across, 60 and 325 down.
-    EXPECT_EQ(ButtonFocusRect(face).EdgesToPixels(), QRect(QPoint(4, 4), QPoint(61, 21)));
+    EXPECT_EQ(EdgesToPixels(ButtonFocusRect(face)), QRect(QPoint(4, 4), QPoint(61, 21)));
     EXPECT_EQ(ButtonCaptionRect(face, {600, 240}), (TwipsRect{192.5, 72.5, 600, 240}));
 }
 
@@ -28,7 +28,7 @@ TEST(ControlLayout, CheckBoxMarkCaptionAndFocus) {
     EXPECT_EQ(caption, (TwipsRect{295, 52.5, 1205, 240}));
     EXPECT_EQ(ToggleFocusRect(caption.left, control, CheckFocusInset),
               (TwipsRect{285, 10, 1205, 280}));
-    EXPECT_EQ(ToggleFocusRect(caption.left, control, CheckFocusInset).EdgesToPixels(),
+    EXPECT_EQ(EdgesToPixels(ToggleFocusRect(caption.left, control, CheckFocusInset)),
               QRect(QPoint(19, 1), QPoint(98, 18)));
 }
 
