@@ -32,10 +32,10 @@ int CharacterCode(const QKeyEvent& event) {
 } // namespace
 
 ButtonXP::ButtonXP(QWidget* parent)
-    : ClickableXP(QStringLiteral("ButtonXP"),
-                  {QStringLiteral("Button.bmp"), ButtonCellCount, SkinKey::ButtonForeColor,
-                   SkinKey::ButtonFocusForeColor},
-                  parent) {
+    : ClickableWithStates(PushButtonStates(), QStringLiteral("ButtonXP"),
+                          {QStringLiteral("Button.bmp"), ButtonCellCount, SkinKey::ButtonForeColor,
+                           SkinKey::ButtonFocusForeColor},
+                          parent) {
     CaptionLabel().setAlignment(Qt::AlignCenter);
     Layout();
     ShowLook(true);
@@ -65,13 +65,6 @@ void ButtonXP::CaptionChanged() {
 
 QRect ButtonXP::FocusRectangle() const {
     return ButtonFocusRect(FaceTwips()).EdgesToPixels();
-}
-
-void ButtonXP::FocusChanged(bool focused) {
-    if (focused)
-        states_.FocusIn();
-    else
-        states_.FocusOut();
 }
 
 void ButtonXP::keyPressEvent(QKeyEvent* event) {

@@ -8,7 +8,7 @@
 
 namespace lexarion {
 
-class ButtonXP : public ClickableXP {
+class ButtonXP : public ClickableWithStates<PushButtonStates> {
     Q_OBJECT
 public:
     explicit ButtonXP(QWidget* parent = nullptr);
@@ -22,15 +22,8 @@ signals:
 
 protected:
     void Layout() override;
-    ClickEvents Press() override { return states_.Press(); }
-    ClickEvents Move(bool inside) override { return states_.Move(inside); }
-    ClickEvents Release(bool inside) override { return states_.Release(inside); }
-    void FocusChanged(bool focused) override;
-    void EnabledChanged(bool enabled) override { states_.SetEnabled(enabled); }
-    int MachineCell() const override { return static_cast<int>(states_.Cell()); }
-    CaptionLook MachineCaption() const override { return states_.Caption(); }
-    bool MachineFocused() const override { return states_.Focused(); }
     QRect FocusRectangle() const override;
+    bool FocusOnPicture() const override { return true; }
     void CaptionChanged() override;
 
     void keyPressEvent(QKeyEvent* event) override;
@@ -39,8 +32,6 @@ protected:
 private:
     TwipsSize FaceTwips() const;
     void CentreCaption();
-
-    PushButtonStates states_;
 };
 
 } // namespace lexarion

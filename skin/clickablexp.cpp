@@ -6,6 +6,7 @@
 #include "skin/skinpicture.h"
 #include "skin/twips.h"
 
+#include <QApplication>
 #include <QEnterEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -75,7 +76,7 @@ void ClickableXP::ShowLook(bool recut) {
         frame = FocusRectangle();
     if (frame != focusFrame_) {
         focusFrame_ = frame;
-        if (picture_->geometry() == rect())
+        if (FocusOnPicture())
             picture_->SetFocusFrame(frame);
         else
             update();
@@ -112,15 +113,17 @@ void ClickableXP::SetCaptionColor(qint32 color) {
     if (color == captionColor_)
         return;
     captionColor_ = color;
-    // The disabled caption keeps the platform's greyed text.
+    // A disabled caption is greyed, whatever the skin's colours.
     QPalette palette = caption_->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
         palette.setColor(group, QPalette::WindowText, ColorFromNumber(color));
+    palette.setColor(QPalette::Disabled, QPalette::WindowText,
+                     QApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
     caption_->setPalette(palette);
 }
 
 void ClickableXP::paintEvent(QPaintEvent*) {
-    if (!focusFrame_ || picture_->geometry() == rect())
+    if (!focusFrame_ || FocusOnPicture())
         return;
     QPainter painter(this);
     DrawFocusRectangle(painter, *focusFrame_);

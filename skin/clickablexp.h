@@ -72,8 +72,11 @@ protected:
     virtual int MachineCell() const = 0;
     virtual CaptionLook MachineCaption() const = 0;
     virtual bool MachineFocused() const = 0;
-    // The focus rectangle in pixels of the control, drawn while it has the focus.
+    // The focus rectangle in pixels of the control, drawn while it has the focus: on the
+    // picture area when it covers the whole control (the push button's face), else on the
+    // control's own surface.
     virtual QRect FocusRectangle() const = 0;
+    virtual bool FocusOnPicture() const { return false; }
     // Called before Click when a click changed the check box's or option button's Value.
     virtual void ValueChangedByUser() {}
     // The caption was set or its font changed.
@@ -118,6 +121,30 @@ private:
     qint32 captionColor_ = -1;
     std::optional<QRect> focusFrame_;
     bool laidOut_ = false;
+};
+
+// A clickable control driven by one of the look state machines of skin/clickstates.h.
+template <class States> class ClickableWithStates : public ClickableXP {
+protected:
+    ClickableWithStates(States states, const QString& caption, const SkinStrip& strip,
+                        QWidget* parent)
+        : ClickableXP(caption, strip, parent), states_(states) {}
+
+    ClickEvents Press() override { return states_.Press(); }
+    ClickEvents Move(bool inside) override { return states_.Move(inside); }
+    ClickEvents Release(bool inside) override { return states_.Release(inside); }
+    void FocusChanged(bool focused) override {
+        if (focused)
+            states_.FocusIn();
+        else
+            states_.FocusOut();
+    }
+    void EnabledChanged(bool enabled) override { states_.SetEnabled(enabled); }
+    int MachineCell() const override { return static_cast<int>(states_.Cell()); }
+    CaptionLook MachineCaption() const override { return states_.Caption(); }
+    bool MachineFocused() const override { return states_.Focused(); }
+
+    States states_;
 };
 
 } // namespace lexarion

@@ -47,6 +47,8 @@ void FrameXP::SetBorderColor(double color) {
 
 void FrameXP::LoadSkin(const QString& folderPath) {
     SetBorderColor(ReadSkinColor(folderPath, SkinKey::FrameBorderColor));
+    // A skin chosen while the frame is shown also brings the form's new text colour.
+    Layout();
 }
 
 QRect FrameXP::CaptionGeometry() const {

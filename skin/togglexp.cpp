@@ -10,7 +10,7 @@
 namespace lexarion {
 
 ToggleXP::ToggleXP(ToggleKind kind, const QString& caption, const SkinStrip& strip, QWidget* parent)
-    : ClickableXP(caption, strip, parent), states_(kind) {
+    : ClickableWithStates(ToggleStates(kind), caption, strip, parent) {
     CaptionLabel().setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
@@ -44,13 +44,6 @@ void ToggleXP::CaptionChanged() {
 QRect ToggleXP::FocusRectangle() const {
     const double captionLeft = ToggleCaptionRect(MarkRect(), ControlTwips(), 0).left;
     return ToggleFocusRect(captionLeft, ControlTwips(), FocusInset()).EdgesToPixels();
-}
-
-void ToggleXP::FocusChanged(bool focused) {
-    if (focused)
-        states_.FocusIn();
-    else
-        states_.FocusOut();
 }
 
 void ToggleXP::keyPressEvent(QKeyEvent* event) {

@@ -8,7 +8,7 @@
 
 namespace lexarion {
 
-class ToggleXP : public ClickableXP {
+class ToggleXP : public ClickableWithStates<ToggleStates> {
     Q_OBJECT
 public:
     bool Value() const { return states_.Value(); }
@@ -28,14 +28,6 @@ protected:
     void StoreValue(bool value);
 
     void Layout() override;
-    ClickEvents Press() override { return states_.Press(); }
-    ClickEvents Move(bool inside) override { return states_.Move(inside); }
-    ClickEvents Release(bool inside) override { return states_.Release(inside); }
-    void FocusChanged(bool focused) override;
-    void EnabledChanged(bool enabled) override { states_.SetEnabled(enabled); }
-    int MachineCell() const override { return static_cast<int>(states_.Cell()); }
-    CaptionLook MachineCaption() const override { return states_.Caption(); }
-    bool MachineFocused() const override { return states_.Focused(); }
     QRect FocusRectangle() const override;
     void CaptionChanged() override;
 
@@ -43,8 +35,6 @@ protected:
 
 private:
     void PlaceCaption();
-
-    ToggleStates states_;
 };
 
 } // namespace lexarion

@@ -91,16 +91,11 @@ class ClickControlsTest : public QObject {
 private slots:
     void init() {
         folder_ = std::make_unique<TempProgramFolder>();
-        host_ = std::make_unique<QWidget>();
-        host_->resize(400, 300);
-        host_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(host_.get()));
-        // No button is left held by the test before.
-        QTest::mouseRelease(host_.get(), Qt::LeftButton, {}, QPoint(390, 290));
-        QTest::mouseMove(host_.get(), QPoint(389, 289));
+        host_ = ShowHost();
+        QVERIFY(host_);
     }
     void cleanup() {
-        host_.reset();
+        CloseHost(host_);
         folder_.reset();
     }
 
@@ -388,6 +383,31 @@ private slots:
         // The check box takes the form's background, the built-in mark stays.
         QCOMPARE(WidgetBackColor(check), FormBackColor(host_.get()));
         QCOMPARE(check->PictureGeometry().size(), QSize(13, 13));
+    }
+
+    void captionsFit_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addRow("two characters") << QStringLiteral("确定");
+        QTest::addRow("four characters") << QStringLiteral("朗读单词");
+        QTest::addRow("latin") << QStringLiteral("OK");
+    }
+    void captionsFit() {
+        QFETCH(QString, caption);
+        auto* button = new ButtonXP(host_.get());
+        button->SetCaption(caption);
+        auto* check = new CheckBoxXP(host_.get());
+        check->setGeometry(0, 40, 130, 20);
+        check->SetCaption(caption);
+        button->show();
+        check->show();
+        for (ClickableXP* control :
+             {static_cast<ClickableXP*>(button), static_cast<ClickableXP*>(check)}) {
+            const QRect place = control->CaptionGeometry();
+            QVERIFY(control->rect().contains(place));
+            const QSize text = control->findChild<QLabel*>()->sizeHint();
+            QVERIFY(place.width() >= text.width());
+            QVERIFY(place.height() >= text.height());
+        }
     }
 
 private:

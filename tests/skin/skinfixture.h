@@ -10,6 +10,9 @@
 #include <QImage>
 #include <QList>
 #include <QPainter>
+#include <QTest>
+#include <QWidget>
+#include <memory>
 
 namespace lexarion::testing {
 
@@ -42,6 +45,31 @@ inline QString WriteSkin(const TempProgramFolder& folder, const QString& name,
         folder.Write(QStringLiteral("Skins/") + name + u'/' + file, bytes);
     folder.MakeFolder(QStringLiteral("Skins/") + name);
     return folder.File(QStringLiteral("Skins/") + name + u'/');
+}
+
+// Where the host window's pointer rests between the steps of a test: away from every control.
+inline constexpr QPoint HostRestingPoint(389, 289);
+
+// A shown, active 400 x 300 window (its controls can take the focus) for one test, with no mouse
+// button held and the pointer resting in its corner.
+inline std::unique_ptr<QWidget> ShowHost() {
+    auto host = std::make_unique<QWidget>();
+    host->resize(400, 300);
+    host->show();
+    host->activateWindow();
+    if (!QTest::qWaitForWindowActive(host.get()))
+        return nullptr;
+    QTest::mouseRelease(host.get(), Qt::LeftButton, {}, HostRestingPoint + QPoint(1, 1));
+    QTest::mouseMove(host.get(), HostRestingPoint);
+    return host;
+}
+
+// Closes the window with the pointer away from its controls, so that the next window opens
+// with no control under the pointer.
+inline void CloseHost(std::unique_ptr<QWidget>& host) {
+    if (host)
+        QTest::mouseMove(host.get(), HostRestingPoint);
+    host.reset();
 }
 
 } // namespace lexarion::testing

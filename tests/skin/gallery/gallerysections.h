@@ -20,5 +20,6 @@ QList<GallerySection> GallerySections();
 
 // The families.
 void AddFrameSection(GalleryPage& page);
+void AddControlsSection(GalleryPage& page);
 
 } // namespace lexarion::gallery
