@@ -42,14 +42,12 @@ std::optional<qint32> DraggedValue(qint32 value, qint32 min, qint32 max, qint64 
     const double delta =
         RoundHalfEven(double(pointerDelta) * (double(max) - double(min)) / double(freeTrack));
     const double wanted = double(value) + delta;
-    qint32 result;
     if (wanted >= min && wanted <= max)
-        result = SaturatedInt32(wanted);
-    else
-        result = wanted < min ? min : max;
-    if (result == value)
+        return SaturatedInt32(wanted);
+    const qint32 limit = wanted < min ? min : max;
+    if (limit == value)
         return std::nullopt;
-    return result;
+    return limit;
 }
 
 bool ScrollRange::SetMax(qint32 max) {

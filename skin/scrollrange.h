@@ -21,9 +21,9 @@ qint64 ThumbOffset(qint64 freeTrack, qint32 value, qint32 min, qint32 max);
 
 // The value a thumb drag asks for: the pointer moved `pointerDelta` along the thumb from where
 // it was pressed, over a free track of `freeTrack`. delta = pointerDelta * (max - min) /
-// freeTrack rounded half to even; value + delta when it lies inside min to max, otherwise the
-// nearer limit. Nothing when the free track is 0, or when the result equals `value` (the value
-// is set only when it changes).
+// freeTrack rounded half to even; value + delta when it lies inside min to max (even when delta
+// is 0), otherwise the nearer limit unless `value` is there already. Nothing when the free
+// track is 0.
 std::optional<qint32> DraggedValue(qint32 value, qint32 min, qint32 max, qint64 pointerDelta,
                                    qint64 freeTrack);
 

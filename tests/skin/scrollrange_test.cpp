@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Arithmetic, DraggedValueTest,
                              DragCase{"PastTheStartGivesMin", 5, 0, 100, -1500, 1500, 0},
                              DragCase{"AtTheLimitAlready", 100, 0, 100, 600, 1500, std::nullopt},
                              DragCase{"NoFreeTrack", 5, 0, 100, 30, 0, std::nullopt},
-                             DragCase{"TooSmallToMove", 5, 0, 100, 3, 1500, std::nullopt},
+                             DragCase{"TooSmallToMoveIsStillAssigned", 5, 0, 100, 3, 1500, 5},
                              // Beyond 16 bits: a list of 60000 rows dragged half way.
                              DragCase{"BeyondSixteenBits", 0, 0, 60000, 40000, 80000, 30000},
                              DragCase{"WholeInt32Range", 0, std::numeric_limits<qint32>::min(),
