@@ -24,9 +24,13 @@ void CollectControls(QWidget* parent, QList<QWidget*>& controls) {
 
 } // namespace
 
-void MarkSkinPiece(QWidget* piece) { piece->setProperty(PieceProperty, true); }
+void MarkSkinPiece(QWidget* piece) {
+    piece->setProperty(PieceProperty, true);
+}
 
-bool IsSkinPiece(const QWidget* widget) { return widget->property(PieceProperty).toBool(); }
+bool IsSkinPiece(const QWidget* widget) {
+    return widget->property(PieceProperty).toBool();
+}
 
 QList<QWidget*> FormControls(QWidget* form) {
     QList<QWidget*> controls;
@@ -42,9 +46,13 @@ QWidget* ControlContainer(const QWidget* control) {
     return parent;
 }
 
-QWidget* ControlForm(const QWidget* control) { return control->window(); }
+QWidget* ControlForm(const QWidget* control) {
+    return control->window();
+}
 
-QString ControlTag(const QWidget* control) { return control->property(TagProperty).toString(); }
+QString ControlTag(const QWidget* control) {
+    return control->property(TagProperty).toString();
+}
 
 void SetControlTag(QWidget* control, const QString& tag) {
     control->setProperty(TagProperty, tag);
@@ -71,10 +79,18 @@ qint32 WidgetForeColor(const QWidget* widget) {
     return NumberFromColor(widget->palette().color(QPalette::WindowText));
 }
 
-qint32 FormBackColor(const QWidget* form) { return WidgetBackColor(form); }
-qint32 FormForeColor(const QWidget* form) { return WidgetForeColor(form); }
-void SetFormBackColor(QWidget* form, qint32 color) { SetWidgetBackColor(form, color); }
-void SetFormForeColor(QWidget* form, qint32 color) { SetWidgetForeColor(form, color); }
+qint32 FormBackColor(const QWidget* form) {
+    return WidgetBackColor(form);
+}
+qint32 FormForeColor(const QWidget* form) {
+    return WidgetForeColor(form);
+}
+void SetFormBackColor(QWidget* form, qint32 color) {
+    SetWidgetBackColor(form, color);
+}
+void SetFormForeColor(QWidget* form, qint32 color) {
+    SetWidgetForeColor(form, color);
+}
 
 qint32 ContainerBackColor(const QWidget* control) {
     const QWidget* container = ControlContainer(control);

@@ -9,7 +9,9 @@ namespace lexarion {
 
 namespace {
 
-bool IsCellCount(int count) { return count >= 1 && count <= std::numeric_limits<qint16>::max(); }
+bool IsCellCount(int count) {
+    return count >= 1 && count <= std::numeric_limits<qint16>::max();
+}
 
 // The pixel edges of cell `index` (from 0) of `count` cells across `length` pixels, so that the
 // cells of a picture whose size is not a multiple of the count still tile it.

@@ -45,8 +45,7 @@ constexpr std::array<SkinKeyInfo, SkinKeyCount> Keys{{
     {K::ListBoxBorderColor, u"ListBox", u"BorderColor", V::Color, u"0"},
     {K::ListBoxFocusBorderColor, u"ListBox", u"FocusBorderColor", V::Color, u"255"},
     {K::ListBoxItemForeColor, u"ListBox", u"ItemForeColor", V::Color, u"0"},
-    {K::ListBoxSelectedItemBackColor, u"ListBox", u"SelectedItemBackColor", V::Color,
-     u"15651521"},
+    {K::ListBoxSelectedItemBackColor, u"ListBox", u"SelectedItemBackColor", V::Color, u"15651521"},
     {K::ListBoxSelectedItemBorderColor, u"ListBox", u"SelectedItemBorderColor", V::Color,
      u"12937777"},
     {K::ListBoxSelectedItemForeColor, u"ListBox", u"SelectedItemForeColor", V::Color, u"0"},
@@ -94,9 +93,13 @@ QString SkinParameterFile(const QString& folderPath) {
     return SkinFilePath(folderPath, QStringLiteral("config.ini"));
 }
 
-const SkinKeyInfo& SkinKeyInfoOf(SkinKey key) { return Keys[static_cast<std::size_t>(key)]; }
+const SkinKeyInfo& SkinKeyInfoOf(SkinKey key) {
+    return Keys[static_cast<std::size_t>(key)];
+}
 
-std::span<const SkinKeyInfo> AllSkinKeys() { return Keys; }
+std::span<const SkinKeyInfo> AllSkinKeys() {
+    return Keys;
+}
 
 QString ReadSkinValue(const QString& folderPath, QStringView section, QStringView key,
                       const QString& defaultText) {
@@ -109,9 +112,13 @@ QString ReadSkinValue(const QString& folderPath, SkinKey key) {
     return ReadSkinValue(folderPath, info.section, info.key, info.readerDefault.toString());
 }
 
-qint32 SkinColorFromText(QStringView text) { return ClampColor(RoundHalfEven(NumberValue(text))); }
+qint32 SkinColorFromText(QStringView text) {
+    return ClampColor(RoundHalfEven(NumberValue(text)));
+}
 
-bool SkinFlagFromText(QStringView text) { return text != u"0"; }
+bool SkinFlagFromText(QStringView text) {
+    return text != u"0";
+}
 
 std::optional<int> SkinCodeFromText(QStringView text) {
     const double code = RoundHalfEven(NumberValue(text));
@@ -156,8 +163,8 @@ std::optional<double> ReadSkinFontSize(const QString& folderPath, SkinKey key) {
 
 QString ReadSkinText(const QString& folderPath, SkinKey key, const QString& defaultText) {
     const SkinKeyInfo& info = SkinKeyInfoOf(key);
-    const QString fallback = info.readerDefault.isEmpty() ? defaultText
-                                                          : info.readerDefault.toString();
+    const QString fallback =
+        info.readerDefault.isEmpty() ? defaultText : info.readerDefault.toString();
     return ReadSkinValue(folderPath, info.section, info.key, fallback);
 }
 

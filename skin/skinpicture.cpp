@@ -31,7 +31,9 @@ std::optional<QPixmap> ReadPicture(const QString& path) {
 
 } // namespace
 
-QString BuiltInSkinFolder() { return QStringLiteral(":/lexarion/skin/"); }
+QString BuiltInSkinFolder() {
+    return QStringLiteral(":/lexarion/skin/");
+}
 
 QPixmap BuiltInPicture(const QString& fileName) {
     QImageReader reader(BuiltInSkinFolder() + fileName);

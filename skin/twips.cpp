@@ -25,7 +25,9 @@ QRect TwipsToPixels(double left, double top, double width, double height) {
                  TwipsToPixels(height));
 }
 
-QPoint TwipsToPixels(double x, double y) { return QPoint(TwipsToPixels(x), TwipsToPixels(y)); }
+QPoint TwipsToPixels(double x, double y) {
+    return QPoint(TwipsToPixels(x), TwipsToPixels(y));
+}
 
 QSize TwipsSizeToPixels(double width, double height) {
     return QSize(TwipsToPixels(width), TwipsToPixels(height));

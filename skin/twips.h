@@ -13,12 +13,27 @@ namespace lexarion {
 inline constexpr int TwipsPerPixel = 15;
 
 int TwipsToPixels(double twips);
-constexpr int PixelsToTwips(int pixels) { return pixels * TwipsPerPixel; }
+constexpr int PixelsToTwips(int pixels) {
+    return pixels * TwipsPerPixel;
+}
 
 // A rectangle given as left, top, width and height in twips; each of the four is converted on
 // its own, the way a control is moved and sized.
 QRect TwipsToPixels(double left, double top, double width, double height);
 QPoint TwipsToPixels(double x, double y);
 QSize TwipsSizeToPixels(double width, double height);
+
+// A control's place in its container, in twips.
+struct TwipsRect {
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+
+    double Right() const { return left + width; }
+    double Bottom() const { return top + height; }
+    QRect ToPixels() const { return TwipsToPixels(left, top, width, height); }
+    friend bool operator==(const TwipsRect&, const TwipsRect&) = default;
+};
 
 } // namespace lexarion
