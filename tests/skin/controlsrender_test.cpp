@@ -5,6 +5,7 @@
 #include "skin/listboxxp.h"
 #include "skin/skincolor.h"
 #include "skin/sliderxp.h"
+#include "skin/tablepagexp.h"
 #include "skin/updownxp.h"
 #include "skin/vscrollbarxp.h"
 #include "skin/xpmenu.h"
@@ -41,10 +42,22 @@ void ControlsRenderTest::renderInEachSkin() {
     slider->setGeometry(250, 20, 150, 30);
     auto* upDown = new UpDownXP(&form);
     upDown->setGeometry(250, 70, 15, 22);
+    QList<TablePageXP*> pages;
+    for (int i = 0; i < 2; ++i) {
+        auto* page = new TablePageXP(&form);
+        page->setGeometry(250, 110, 160, 140);
+        page->SetPanelIndex(qint16(i));
+        page->SetCaption(i == 0 ? QStringLiteral("常规") : QStringLiteral("计划"));
+        pages.append(page);
+    }
+    auto* onPage = new UpDownXP(pages[1]);
+    onPage->setGeometry(20, 40, 15, 22);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    for (auto* control : std::initializer_list<SkinnedControl*>{list, slider, upDown})
+    for (auto* control :
+         std::initializer_list<SkinnedControl*>{list, slider, upDown, pages[0], pages[1], onPage})
         control->LoadSkin(folder);
+    pages[1]->SetValue(true);
 
     for (int i = 0; i < 500; ++i)
         list->AddListItem(QStringLiteral("第 %1 个单词 word%1").arg(i));
