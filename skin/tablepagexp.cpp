@@ -274,6 +274,14 @@ bool TablePageXP::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+void TablePageXP::EndHover() {
+    if (!value_)
+        ShowFaceCell(FaceCell::Normal);
+    SetCaptionColor(foreColor_);
+    emit MouseOut();
+    hover_ = false;
+}
+
 void TablePageXP::FaceMouse(QEvent* event) {
     const auto inside = [this](const QMouseEvent* mouse) {
         const QPoint point = mouse->position().toPoint();
@@ -313,22 +321,13 @@ void TablePageXP::FaceMouse(QEvent* event) {
             emit MouseOver();
             hover_ = true;
         } else if (!in && hover_) {
-            if (!value_)
-                ShowFaceCell(FaceCell::Normal);
-            SetCaptionColor(foreColor_);
-            emit MouseOut();
-            hover_ = false;
+            EndHover();
         }
         break;
     }
     case QEvent::Leave:
-        if (hover_ && !pressed_) {
-            if (!value_)
-                ShowFaceCell(FaceCell::Normal);
-            SetCaptionColor(foreColor_);
-            emit MouseOut();
-            hover_ = false;
-        }
+        if (hover_ && !pressed_)
+            EndHover();
         break;
     case QEvent::MouseButtonRelease: {
         const bool in = inside(static_cast<QMouseEvent*>(event));

@@ -73,6 +73,8 @@ private:
     void UpdateTabOrder();
     void AlignPages();
     void FaceMouse(QEvent* event);
+    // The pointer left the face.
+    void EndHover();
     void SetCaptionColor(qint32 color);
     double FaceWidth() const { return faceStrip_.CellWidth(); }
     double FaceHeight() const { return faceStrip_.CellHeight(); }
