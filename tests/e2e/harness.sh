@@ -36,7 +36,12 @@ e2e_cleanup() {
         done
         kill -KILL "$PROGRAM_PID" 2>/dev/null || true
     fi
-    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+    if [ -n "${XVFB_PID:-}" ]; then
+        flock "$E2E_DISPLAY_LOCK"
+        kill "$XVFB_PID" 2>/dev/null || true
+        wait "$XVFB_PID" 2>/dev/null || true
+        flock -u "$E2E_DISPLAY_LOCK"
+    fi
     if [ -n "${E2E_TMP:-}" ]; then
         if [ -e "$E2E_TMP/.keep" ] || [ -n "${E2E_KEEP:-}" ]; then
             echo "kept: $E2E_TMP" >&2
@@ -57,9 +62,12 @@ e2e_begin() {
     printf 'abandon#放弃#ə\x27bændən\r\nability#能力\r\n' > "$PROGRAM/Dicts/cet-4.wsl"
     export XDG_DATA_HOME="$E2E_TMP/data" XDG_RUNTIME_DIR="$E2E_TMP/run"
     mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-    # A display of our own: Xvfb picks a free number and writes it to the file, so tests run
-    # in parallel never race for the same display.
+    # A display of our own: Xvfb picks a free number and writes it to the file. Starting and
+    # stopping displays is serialised across the tests run in parallel: a display being torn
+    # down removes its socket file late, which would cut off a new display of the same number.
     local display_file="$E2E_TMP/display" fd
+    exec {E2E_DISPLAY_LOCK}>"${TMPDIR:-/tmp}/lexarion-e2e-display.lock"
+    flock "$E2E_DISPLAY_LOCK"
     exec {fd}>"$display_file"
     Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
     XVFB_PID=$!
@@ -67,10 +75,14 @@ e2e_begin() {
     for _ in $(seq 200); do
         if [ -s "$display_file" ]; then
             export DISPLAY=":$(head -1 "$display_file")"
-            xdpyinfo >/dev/null 2>&1 && return 0
+            if xdpyinfo >/dev/null 2>&1; then
+                flock -u "$E2E_DISPLAY_LOCK"
+                return 0
+            fi
         fi
         sleep 0.05
     done
+    flock -u "$E2E_DISPLAY_LOCK"
     e2e_fail "Xvfb did not start"
 }
 
