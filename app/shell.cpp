@@ -97,7 +97,7 @@ void Shell::ShowTipOfDayModal() {
 }
 
 void Shell::ShowMustRemember() {
-    // The must-remember test window is not part of the shell; its issue connects it here.
+    // The must-remember test window is not part of the shell; it is connected here once it exists.
 }
 
 void Shell::ShowConsole() {
