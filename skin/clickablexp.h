@@ -37,6 +37,7 @@ public:
     // Loads the control's strip from the skin folder and the caption colours of its section
     // ("ForeColor" normal, "FocusForeColor" under the mouse), then lays the control out.
     void LoadSkin(const QString& folderPath) override;
+    bool TabStopFollowsPage() const override { return true; }
 
     // What the control shows: the strip cell (from 1), the caption colour number, and the focus
     // rectangle in the control's pixel coordinates while it has the focus.

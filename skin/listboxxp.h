@@ -42,6 +42,7 @@ public:
     void SetFonts(const QFont& font);
 
     void LoadSkin(const QString& folderPath) override;
+    bool TabStopFollowsPage() const override { return true; }
 
     void AddListItem(const QString& caption, const QString& key = {}, qint64 after = -1);
     void RemoveListItem(qint64 index) { model_.RemoveListItem(index); }

@@ -20,6 +20,12 @@ public:
     // each key of the parameter file is read with its reader default; then the control lays
     // itself out and redraws.
     virtual void LoadSkin(const QString& folderPath) = 0;
+
+    // Whether the control's tab stop follows the selected tab page of its window (TablePageXP):
+    // so it is for the controls that take the keyboard (push buttons, check boxes, option
+    // buttons, lists, scroll bars, sliders, text boxes, up-down spinners, the hot-key box); the
+    // window frame, group frames and the pages themselves are left alone.
+    virtual bool TabStopFollowsPage() const { return false; }
 };
 
 // The window frame: drawn over the whole form, beneath its other controls.

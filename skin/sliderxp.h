@@ -33,6 +33,7 @@ public:
     void SetLargeChange(qint32 largeChange) { largeChange_ = largeChange; }
 
     void LoadSkin(const QString& folderPath) override;
+    bool TabStopFollowsPage() const override { return true; }
 
     // For drawing and tests, in pixels.
     QRect TrackRect() const;

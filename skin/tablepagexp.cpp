@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRegion>
-#include <QSet>
 
 namespace lexarion {
 
@@ -31,16 +30,9 @@ constexpr int ShortestEdge = 1;
 
 const QString DefaultCaption = QStringLiteral("TableBox");
 
-// The controls whose tab stop follows the selected page.
 bool TakesPageTabStop(const QWidget* control) {
-    static const QSet<QString> kinds = {
-        QStringLiteral("lexarion::CheckBoxXP"),   QStringLiteral("lexarion::ButtonXP"),
-        QStringLiteral("lexarion::ListBoxXP"),    QStringLiteral("lexarion::RadioBoxXP"),
-        QStringLiteral("lexarion::ScanKeyBox"),   QStringLiteral("lexarion::SliderXP"),
-        QStringLiteral("lexarion::TextBoxXP"),    QStringLiteral("lexarion::UpDownXP"),
-        QStringLiteral("lexarion::VScrollBarXP"),
-    };
-    return kinds.contains(QString::fromLatin1(control->metaObject()->className()));
+    const auto* skinned = dynamic_cast<const SkinnedControl*>(control);
+    return skinned != nullptr && skinned->TabStopFollowsPage();
 }
 
 void SetTabStop(QWidget* widget, bool tabStop) {

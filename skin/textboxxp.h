@@ -62,6 +62,7 @@ public:
 
     // Reads the six colours of section "TextBox", then lays the box out.
     void LoadSkin(const QString& folderPath) override;
+    bool TabStopFollowsPage() const override { return true; }
 
     qint32 ForeColor() const { return foreColor_; }
     qint32 BorderColor() const { return borderColor_; }

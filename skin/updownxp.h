@@ -32,6 +32,7 @@ public:
     void SetEnabled(bool enabled) { setEnabled(enabled); }
 
     void LoadSkin(const QString& folderPath) override;
+    bool TabStopFollowsPage() const override { return true; }
 
     QRect UpArrowRect() const;
     QRect DownArrowRect() const;

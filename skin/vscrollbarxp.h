@@ -36,6 +36,7 @@ public:
     void SetLargeChange(qint32 largeChange) { range_.SetLargeChange(largeChange); }
 
     void LoadSkin(const QString& folderPath) override;
+    bool TabStopFollowsPage() const override { return true; }
 
     // Geometry in pixels, for drawing and for tests.
     QRect UpArrowRect() const;

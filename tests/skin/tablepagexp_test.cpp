@@ -1,9 +1,16 @@
+#include "skin/buttonxp.h"
+#include "skin/checkboxxp.h"
+#include "skin/framexp.h"
 #include "skin/listboxxp.h"
 #include "skin/picturebox.h"
+#include "skin/radioboxxp.h"
 #include "skin/skincolor.h"
 #include "skin/skinpicture.h"
+#include "skin/sliderxp.h"
 #include "skin/tablepagexp.h"
+#include "skin/textboxxp.h"
 #include "skin/twips.h"
+#include "skin/updownxp.h"
 #include "skin/vscrollbarxp.h"
 
 #include <QLabel>
@@ -11,6 +18,39 @@
 #include <QTest>
 
 using namespace lexarion;
+
+namespace {
+
+// A control of each kind, by class name.
+QWidget* NewControl(const QString& kind, QWidget* parent) {
+    if (kind == u"ButtonXP")
+        return new ButtonXP(parent);
+    if (kind == u"CheckBoxXP")
+        return new CheckBoxXP(parent);
+    if (kind == u"RadioBoxXP")
+        return new RadioBoxXP(parent);
+    if (kind == u"TextBoxXP")
+        return new TextBoxXP(parent);
+    if (kind == u"ListBoxXP")
+        return new ListBoxXP(parent);
+    if (kind == u"VScrollBarXP")
+        return new VScrollBarXP(parent);
+    if (kind == u"SliderXP")
+        return new SliderXP(parent);
+    if (kind == u"UpDownXP")
+        return new UpDownXP(parent);
+    if (kind == u"FrameXP")
+        return new FrameXP(parent);
+    return nullptr;
+}
+
+// Whether the Tab key can bring the focus to `control` (to its focus proxy when it has one).
+bool HasTabStop(const QWidget* control) {
+    const QWidget* target = control->focusProxy() ? control->focusProxy() : control;
+    return target->focusPolicy() & Qt::TabFocus;
+}
+
+} // namespace
 
 // A window with three pages at one rectangle, a list on the first and the third page, and a
 // slider-free list outside every page.
@@ -21,6 +61,7 @@ private slots:
     void cleanup();
     void facesSitAtTheirSlots();
     void selectingAPageDeselectsTheOthers();
+    void tabStopsFollowTheSelectedPage_data();
     void tabStopsFollowTheSelectedPage();
     void clicksOnTheFace_data();
     void clicksOnTheFace();
@@ -91,21 +132,45 @@ void TablePageXPTest::selectingAPageDeselectsTheOthers() {
         image.save(folder + QStringLiteral("/tablepages.png"));
 }
 
+void TablePageXPTest::tabStopsFollowTheSelectedPage_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("follows");
+    for (const char* kind : {"ButtonXP", "CheckBoxXP", "RadioBoxXP", "TextBoxXP", "ListBoxXP",
+                             "VScrollBarXP", "SliderXP", "UpDownXP"})
+        QTest::addRow("%s", kind) << QString::fromLatin1(kind) << true;
+    // A group frame takes no focus and keeps it that way on any page.
+    QTest::addRow("FrameXP") << QStringLiteral("FrameXP") << false;
+}
+
 void TablePageXPTest::tabStopsFollowTheSelectedPage() {
-    QVERIFY(onFirst_->ScrollBar()->focusPolicy() & Qt::TabFocus);
-    QVERIFY(!(onThird_->ScrollBar()->focusPolicy() & Qt::TabFocus));
-    pages_[2]->SetValue(true);
-    QVERIFY(!(onFirst_->ScrollBar()->focusPolicy() & Qt::TabFocus));
-    QVERIFY(onThird_->ScrollBar()->focusPolicy() & Qt::TabFocus);
-    QVERIFY(outside_->ScrollBar()->focusPolicy() & Qt::TabFocus);
-    QCOMPARE(EnclosingPage(onThird_), pages_[2]);
-    QCOMPARE(EnclosingPage(outside_), nullptr);
-    // Tab from the outside list never lands on the list of the first page.
+    QFETCH(QString, kind);
+    QFETCH(bool, follows);
+    QWidget* onThird = NewControl(kind, pages_[2]);
+    onThird->move(20, 40);
+    QWidget* outside = NewControl(kind, form_);
+    outside->move(320, 150);
+    onThird->show();
+    outside->show();
+
+    pages_[0]->SetValue(true);
+    QCOMPARE(EnclosingPage(onThird), pages_[2]);
+    QCOMPARE(EnclosingPage(outside), nullptr);
+    QVERIFY(!HasTabStop(onThird));
+    QCOMPARE(HasTabStop(outside), follows);
+    // Tab from the list outside every page never lands on the control of a page not selected.
     outside_->setFocus();
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 8; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QVERIFY(QApplication::focusWidget() != onFirst_->ScrollBar());
+        QVERIFY(!onThird->isAncestorOf(QApplication::focusWidget()));
+        QVERIFY(QApplication::focusWidget() != onThird);
     }
+
+    pages_[2]->SetValue(true);
+    QCOMPARE(HasTabStop(onThird), follows);
+    QCOMPARE(HasTabStop(outside), follows);
+    QVERIFY(!HasTabStop(onFirst_));
+    QVERIFY(HasTabStop(onThird_));
+    QVERIFY(HasTabStop(outside_));
 }
 
 void TablePageXPTest::clicksOnTheFace_data() {
