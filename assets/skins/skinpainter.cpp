@@ -397,18 +397,21 @@ QImage CheckMarks(const SkinLook& skin) {
     });
 }
 
+// The option button shows its mark through an ellipse that is half a pixel larger than the
+// cell and centred half a pixel lower right, so it would cut the cell's top row and left
+// column: the circle keeps one pixel clear of the cell's edges.
 QImage OptionMarks(const SkinLook& skin) {
     return Strip(6, 13, 13, skin.formBack, [&](QPainter& p, int cell) {
         const MarkState state = MarkStateOf(cell);
-        MarkFace(p, skin, state, [&](const QRectF& r) { p.drawEllipse(r); });
+        MarkFace(p, skin, state, [&](const QRectF& r) { p.drawEllipse(r.adjusted(1, 1, -1, -1)); });
         if (state.on) {
             const QColor dot = state.disabled ? skin.markDisabledCheck : skin.markCheck;
-            QRadialGradient gradient(QPointF(5.6, 5.6), 3.6);
+            QRadialGradient gradient(QPointF(5.8, 5.8), 3.0);
             gradient.setColorAt(0, dot.lighter(160));
             gradient.setColorAt(1, dot);
             p.setPen(Qt::NoPen);
             p.setBrush(gradient);
-            p.drawEllipse(QPointF(6.5, 6.5), 3.1, 3.1);
+            p.drawEllipse(QPointF(6.5, 6.5), 2.6, 2.6);
         }
     });
 }
