@@ -104,7 +104,7 @@ void ListBoxXP::Layout() {
     // The height snaps to whole rows; the rows are counted again from the snapped height,
     // which keeps the count, as the extra is less than one row.
     qint64 rows = qint64(PixelsToTwips(height())) / itemHeight_;
-    const int snapped = TwipsToPixels(double(rows) * itemHeight_ + HeightExtra);
+    const int snapped = HeightForRows(rows);
     if (snapped != height())
         resize(width(), snapped);
     const qint64 heightTwips = PixelsToTwips(height());
@@ -117,6 +117,10 @@ void ListBoxXP::Layout() {
     if (canvas_.size() != size())
         canvas_ = QPixmap(size());
     PaintRows();
+}
+
+int ListBoxXP::HeightForRows(qint64 rows) const {
+    return TwipsToPixels(double(rows) * itemHeight_ + HeightExtra);
 }
 
 QRect ListBoxXP::RowRect(int row) const {

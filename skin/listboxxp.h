@@ -58,6 +58,8 @@ public:
     // Measures, in twips.
     int ItemHeight() const { return itemHeight_; }
     int VisibleRows() const { return model_.VisibleRows(); }
+    // The height, in pixels, to which a list showing `rows` whole rows snaps.
+    int HeightForRows(qint64 rows) const;
     // The rectangle of visible row `row` (0 at the top), in pixels.
     QRect RowRect(int row) const;
     VScrollBarXP* ScrollBar() const { return scrollBar_; }

@@ -515,13 +515,19 @@ QImage SliderTrack(const SkinLook& skin) {
 // Scroll bar and up-down: the thumb (13 x 24 cells, 1 normal, 2 pressed), arrow buttons (15 x
 // 16 cells: up, up pressed, down, down pressed), the spinner's arrows (15 x 7 cells, the same).
 
-void ArrowButton(QPainter& p, const SkinLook& skin, QSizeF size, bool up, bool pressed,
-                 double arrowHalf) {
-    QLinearGradient face(0, 0, size.width(), 0);
+// The face of the arrow buttons and the scroll bar's thumb, shaded across, darker and the other
+// way round while pressed.
+QLinearGradient PressFace(const SkinLook& skin, double width, bool pressed) {
+    QLinearGradient face(0, 0, width, 0);
     face.setColorAt(0, pressed ? skin.thumbBottom.darker(110) : skin.thumbTop);
     face.setColorAt(1, pressed ? skin.thumbTop.darker(105) : skin.thumbBottom);
+    return face;
+}
+
+void ArrowButton(QPainter& p, const SkinLook& skin, QSizeF size, bool up, bool pressed,
+                 double arrowHalf) {
     p.setPen(QPen(skin.thumbBorder, 1.0));
-    p.setBrush(face);
+    p.setBrush(PressFace(skin, size.width(), pressed));
     p.drawRoundedRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1), 2, 2);
     const double cx = size.width() / 2 + (pressed ? 0.5 : 0);
     const double cy = size.height() / 2 + (pressed ? 0.5 : 0);
@@ -546,12 +552,8 @@ QImage ArrowStrip(const SkinLook& skin, int height, double arrowHalf) {
 
 QImage ScrollThumb(const SkinLook& skin) {
     return Strip(2, 13, 24, skin.formBack, [&](QPainter& p, int cell) {
-        const bool pressed = cell == 2;
-        QLinearGradient face(0, 0, 13, 0);
-        face.setColorAt(0, pressed ? skin.thumbBottom : skin.thumbTop);
-        face.setColorAt(1, pressed ? skin.thumbTop.darker(108) : skin.thumbBottom);
         p.setPen(QPen(skin.thumbBorder, 1.0));
-        p.setBrush(face);
+        p.setBrush(PressFace(skin, 13, cell == 2));
         p.drawRoundedRect(QRectF(0.5, 0.5, 12, 23), 2.5, 2.5);
         p.setPen(QPen(skin.thumbBorder.lighter(120), 1.0));
         for (int y = 9; y <= 15; y += 2)
