@@ -1,24 +1,16 @@
 // The push button, check box, option button, text box and group frame, each in its normal,
 // pointer-over, pressed, focused and disabled look.
-//
-// Every specimen is put in its look by the events a user's pointer and keyboard would send it,
-// delivered to the specimen alone, so that all of them show their look at the same time (on
-// screen only one control can be under the pointer or hold the focus). The events are sent when
-// the page is first shown, after the controls have laid themselves out for showing.
 
 #include "gallery/gallerypage.h"
 #include "gallery/gallerysections.h"
+#include "gallery/looks.h"
 #include "skin/buttonxp.h"
 #include "skin/checkboxxp.h"
 #include "skin/framexp.h"
 #include "skin/radioboxxp.h"
 #include "skin/textboxxp.h"
 
-#include <QApplication>
-#include <QEnterEvent>
-#include <QFocusEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <functional>
 
 namespace lexarion::gallery {
@@ -31,67 +23,38 @@ constexpr Look Looks[] = {Look::Normal, Look::Over, Look::Pressed, Look::Focused
 QString LookCaption(Look look) {
     switch (look) {
     case Look::Normal:
-        return QString::fromUtf8("正常");
+        return NormalCaption();
     case Look::Over:
-        return QString::fromUtf8("悬停");
+        return OverCaption();
     case Look::Pressed:
-        return QString::fromUtf8("按下");
+        return PressedCaption();
     case Look::Focused:
-        return QString::fromUtf8("焦点");
+        return FocusedCaption();
     case Look::Disabled:
-        return QString::fromUtf8("禁用");
+        return DisabledCaption();
     }
     return {};
 }
-
-// Holds one specimen and puts it in its look when first shown (a parent is shown after its
-// children, so the specimen has done its own first layout by then).
-class LookHolder : public QWidget {
-public:
-    LookHolder(QWidget* specimen, std::function<void()> putInLook)
-        : putInLook_(std::move(putInLook)) {
-        specimen->setParent(this);
-        specimen->move(0, 0);
-        setFixedSize(specimen->size());
-    }
-
-protected:
-    void showEvent(QShowEvent*) override {
-        if (putInLook_)
-            std::exchange(putInLook_, nullptr)();
-    }
-
-private:
-    std::function<void()> putInLook_;
-};
 
 // Sends `target` what the pointer and keyboard would for `look`; `control` is the skinned
 // control (for a text box its inner box is the target).
 void SendLook(QWidget* control, QWidget* target, Look look) {
     const QPointF inside(6, target->height() / 2.0);
-    const QPointF global = target->mapToGlobal(inside);
     switch (look) {
     case Look::Normal:
         break;
     case Look::Over:
-    case Look::Pressed: {
-        QEnterEvent enter(inside, inside, global);
-        QApplication::sendEvent(target, &enter);
-        if (look == Look::Pressed) {
-            // A press also brings the focus.
-            QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
-            QApplication::sendEvent(target, &focus);
-            QMouseEvent press(QEvent::MouseButtonPress, inside, inside, global, Qt::LeftButton,
-                              Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(target, &press);
-        }
+        SendEnter(target, inside);
         break;
-    }
-    case Look::Focused: {
-        QFocusEvent focus(QEvent::FocusIn, Qt::OtherFocusReason);
-        QApplication::sendEvent(target, &focus);
+    case Look::Pressed:
+        SendEnter(target, inside);
+        // A press also brings the focus.
+        SendFocusIn(target, Qt::MouseFocusReason);
+        SendPress(target, inside);
         break;
-    }
+    case Look::Focused:
+        SendFocusIn(target);
+        break;
     case Look::Disabled:
         if (auto* box = qobject_cast<TextBoxXP*>(control))
             box->SetEnabled(false);
@@ -110,7 +73,7 @@ void AddLookRow(GalleryPage& page, const QString& caption,
         QWidget* target = control;
         if (auto* box = qobject_cast<TextBoxXP*>(control))
             target = box->ControlXP();
-        auto* holder = new LookHolder(control, [=] { SendLook(control, target, look); });
+        QWidget* holder = HoldInLook(control, [=] { SendLook(control, target, look); });
         specimens.append({holder, LookCaption(look)});
     }
     page.AddRow(caption, specimens);

@@ -21,5 +21,9 @@ QList<GallerySection> GallerySections();
 // The families.
 void AddFrameSection(GalleryPage& page);
 void AddControlsSection(GalleryPage& page);
+void AddTabPageSection(GalleryPage& page);
+void AddListSection(GalleryPage& page);
+void AddValueSection(GalleryPage& page);
+void AddMenuSection(GalleryPage& page);
 
 } // namespace lexarion::gallery
