@@ -540,7 +540,8 @@ void ArrowButton(QPainter& p, const SkinLook& skin, QSizeF size, bool up, bool p
         arrow << QPointF(cx - arrowHalf, cy - h) << QPointF(cx + arrowHalf, cy - h)
               << QPointF(cx, cy + h);
     p.setPen(Qt::NoPen);
-    p.setBrush(skin.glyph == Qt::white ? skin.thumbBorder.darker(130) : skin.glyph);
+    // A light title glyph would vanish on the light face: the arrow takes the border's colour.
+    p.setBrush(skin.glyph.lightness() > 200 ? skin.thumbBorder.darker(130) : skin.glyph);
     p.drawPolygon(arrow);
 }
 
