@@ -34,7 +34,9 @@ inline constexpr int MenuItemHeight = 20;
 inline constexpr int MenuSeparatorHeight = 6;
 inline constexpr int MenuItemExtraWidth = 26; // strip, gaps and room for the accelerator
 inline constexpr int MenuBarItemExtraWidth = 2;
-inline constexpr int MenuBarGripWidth = 2;
+// Wide enough to hold the grip's lines (5 to 10 pixels from its left edge) with 5 pixels on
+// either side; a narrower item would clip them away.
+inline constexpr int MenuBarGripWidth = 15;
 // A menu-bar item with this caption is a grip.
 inline constexpr QStringView MenuGripCaption = u"=";
 

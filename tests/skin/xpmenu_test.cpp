@@ -101,8 +101,8 @@ void XPMenuTest::itemsAreMeasuredByTheirCaption() {
     // The menu is as wide as its widest item: caption + two blanks for the TAB + 26.
     const int widest = TextWidth(window.form, window.play->text() + QStringLiteral("  ")) + 26;
     QCOMPARE(window.popup->actionGeometry(window.play).width(), widest);
-    // Menu-bar items: text + 2, the grip 2.
-    QCOMPARE(window.bar->actionGeometry(window.grip).width(), 2);
+    // Menu-bar items: text + 2; the grip wide enough to show its lines.
+    QCOMPARE(window.bar->actionGeometry(window.grip).width(), MenuBarGripWidth);
     QCOMPARE(window.bar->actionGeometry(window.bar->actions().first()).width(),
              TextWidth(window.form, QStringLiteral("文件(&F)")) + 2);
     QCOMPARE(window.bar->actionGeometry(window.grip).height(), 20);

@@ -34,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MeasureCase{"Separator", u"", 1, 26, 6},
                       MeasureCase{"DeeperSeparator", u"", 3, 26, 6},
                       MeasureCase{"MenuBarItem", u"文件(&F)", 0, 6 * 7 + 2, 20},
-                      MeasureCase{"MenuBarGrip", u"=", 0, 2, 20},
+                      MeasureCase{"MenuBarGrip", u"=", 0, 15, 20},
                       MeasureCase{"MenuBarWithTab", u"a\tb", 0, 5 * 7 + 2, 20}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -62,7 +62,7 @@ TEST(MenuDrawingTest, LabelAcceleratorAndLines) {
     // The middle of 41..46 is 43.5, which rounds to the even 44.
     EXPECT_EQ(MenuSeparatorLine({0, 41, 150, 46}).y1(), 44);
 
-    const QList<QLine> grip = MenuGripLines({0, 0, 2, 20});
+    const QList<QLine> grip = MenuGripLines({0, 0, 15, 20});
     ASSERT_EQ(grip.size(), 10); // y = 2, 4, ..., 20
     EXPECT_EQ(grip.first(), QLine(5, 2, 10, 2));
     EXPECT_EQ(grip.last(), QLine(5, 20, 10, 20));

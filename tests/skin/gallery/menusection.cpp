@@ -54,7 +54,7 @@ void AddMenuSection(GalleryPage& page) {
     auto* opened = new QLabel(page.Canvas());
     opened->setPixmap(OpenedMenuPicture(play, show));
     opened->setFixedSize(opened->pixmap().size());
-    page.AddRow(QStringLiteral("XPMenu"), {{form, QString::fromUtf8("菜单栏")},
+    page.AddRow(QStringLiteral("XPMenu"), {{form, QString::fromUtf8("菜单栏（左端为拖动条）")},
                                            {opened, QString::fromUtf8("打开的“播放”菜单")}});
 }
 
