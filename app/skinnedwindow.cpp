@@ -6,6 +6,8 @@
 #include "skin/windowhooks.h"
 
 #include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 namespace lexarion {
@@ -25,6 +27,11 @@ void SkinnedWindow::Load(const AppState& app) {
     if (hooks_)
         hooks_->HookWindow(form_);
     ApplyUserSkin(app);
+    // A window of its own opens in the middle of the screen; a dialog opens over its owner.
+    if (form_->parentWidget() == nullptr) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            form_->move(screen->availableGeometry().center() - form_->rect().center());
+    }
 }
 
 void SkinnedWindow::ApplyUserSkin(const AppState& app) {
@@ -54,8 +61,11 @@ void SkinnedWindow::Fit() {
     const QSize margins = frame_->size() - client.size();
     client_->move(client.topLeft());
     const QSize size = client_->size() + margins;
-    if (form_->size() != size)
+    if (form_->size() != size) {
         form_->setFixedSize(size);
+        // A hidden window is not told of its new size before it is shown.
+        frame_->DrawFormXP();
+    }
     fitting_ = false;
 }
 

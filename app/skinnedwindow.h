@@ -23,6 +23,7 @@ struct FrameButtons {
 };
 
 class SkinnedWindow : public QObject {
+    Q_OBJECT
 public:
     // Makes the frame of `form` (a top-level window drawn without a system frame whose title
     // is its caption) round `client`, a child of `form`.
@@ -32,7 +33,7 @@ public:
     QWidget* Client() const { return client_; }
 
     // The window's load: HookWindow, then the user's skin (ApplySkin) and the window fitted
-    // round its client.
+    // round its client; a window without an owner is placed in the middle of the screen.
     void Load(const AppState& app);
     // The user's skin applied again, for a skin chosen while the window is open.
     void ApplyUserSkin(const AppState& app);
