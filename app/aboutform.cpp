@@ -16,7 +16,7 @@ AboutForm::AboutForm(AppState& app, WindowHooks* hooks, QWidget* parent) : QDial
     setWindowTitle(QStringLiteral("关于本软件"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* client = new QWidget(this);
-    client->resize(440, 270);
+    client->resize(456, 270);
     skin_ = new SkinnedWindow(this, client, {}, hooks);
 
     auto* image = new QLabel(client);
@@ -27,7 +27,7 @@ AboutForm::AboutForm(AppState& app, WindowHooks* hooks, QWidget* parent) : QDial
     const auto label = [client](const char* name, const QString& text, int y, int h) {
         auto* l = new QLabel(text, client);
         l->setObjectName(QString::fromLatin1(name));
-        l->setGeometry(132, y, 290, h);
+        l->setGeometry(132, y, 306, h);
         l->setWordWrap(true);
         return l;
     };
@@ -43,14 +43,14 @@ AboutForm::AboutForm(AppState& app, WindowHooks* hooks, QWidget* parent) : QDial
     line->setObjectName(QStringLiteral("Line1"));
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
-    line->setGeometry(18, 140, 404, 4);
+    line->setGeometry(18, 140, 420, 4);
     auto* warning = label("WarningLabel", TermsOfUseNotice.toString(), 150, 66);
-    warning->setGeometry(18, 150, 404, 66);
+    warning->setGeometry(18, 150, 420, 66);
 
     auto* ok = new ButtonXP(client);
     ok->setObjectName(QStringLiteral("ButtonXP1"));
     ok->SetCaption(QStringLiteral("确定"));
-    ok->move(346, 226);
+    ok->move(362, 226);
     connect(ok, &ButtonXP::Click, this, &QDialog::accept);
     skin_->Load(app);
 }
