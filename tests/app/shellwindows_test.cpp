@@ -90,6 +90,21 @@ MakeWindow MakeAbout() {
     return [](AppState& app, WindowHooks* hooks) { return new AboutForm(app, hooks); };
 }
 
+// Alice with the installation's skins, using "WindowsXP".
+struct SkinnedUser : UserFixture {
+    SkinnedUser() {
+        CopyInstalledSkins(*this);
+        UseSkin(*this, "WindowsXP");
+    }
+};
+
+// Her console, shown.
+struct ConsoleFixture : SkinnedUser {
+    ConsoleFixture() { console.show(); }
+    WindowHooks hooks;
+    ControlForm console{app, &hooks, [](int) {}, [] { return false; }};
+};
+
 // The item of the owner window's menus called `name`.
 QAction* ItemOf(const IconForm& icon, const char* name) {
     return icon.Item(QString::fromLatin1(name));
@@ -201,14 +216,9 @@ void ShellWindowsTest::loggingInUnhooksTheLoginWindow() {
 }
 
 void ShellWindowsTest::theConsoleFrameShowsItsTitleRoundThePicture() {
-    UserFixture f;
-    CopyInstalledSkins(f);
-    UseSkin(f, "WindowsXP");
-    WindowHooks hooks;
-    ControlForm console(
-        f.app, &hooks, [](int) {}, [] { return false; });
-    console.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&console));
+    ConsoleFixture f;
+    QVERIFY(QTest::qWaitForWindowExposed(&f.console));
+    ControlForm& console = f.console;
     const FormXP* frame = console.Skin().Frame();
     QCOMPARE(TitleText(frame), QStringLiteral("Lexarion - [Alice]"));
     QVERIFY(frame->Piece(P::Title)->isVisible());
@@ -227,11 +237,8 @@ void ShellWindowsTest::theConsoleFrameShowsItsTitleRoundThePicture() {
 }
 
 void ShellWindowsTest::activationReachesTheConsoleFrame() {
-    UserFixture f;
-    WindowHooks hooks;
-    ControlForm console(
-        f.app, &hooks, [](int) {}, [] { return false; });
-    console.show();
+    ConsoleFixture f;
+    ControlForm& console = f.console;
     console.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&console));
     const FormXP* frame = console.Skin().Frame();
@@ -252,13 +259,8 @@ void ShellWindowsTest::activationReachesTheConsoleFrame() {
 }
 
 void ShellWindowsTest::aNewSkinChangesTheConsoleFrameAtOnce() {
-    UserFixture f;
-    CopyInstalledSkins(f);
-    UseSkin(f, "WindowsXP");
-    WindowHooks hooks;
-    ControlForm console(
-        f.app, &hooks, [](int) {}, [] { return false; });
-    console.show();
+    ConsoleFixture f;
+    ControlForm& console = f.console;
     QVERIFY(QTest::qWaitForWindowExposed(&console));
     const FormXP* frame = console.Skin().Frame();
     const QImage xpTop = frame->Piece(P::Top)->grab().toImage();
