@@ -3,7 +3,7 @@
 #include "app/appstate.h"
 #include "app/publisher.h"
 #include "app/settings.h"
-#include "skin/applyskin.h"
+#include "app/skinnedwindow.h"
 #include "skin/buttonxp.h"
 
 #include <QFrame>
@@ -11,21 +11,23 @@
 
 namespace lexarion {
 
-AboutForm::AboutForm(AppState& app, QWidget* parent) : QDialog(parent) {
+AboutForm::AboutForm(AppState& app, WindowHooks* hooks, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutForm"));
     setWindowTitle(QStringLiteral("关于本软件"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(440, 270);
+    auto* client = new QWidget(this);
+    client->resize(456, 270);
+    skin_ = new SkinnedWindow(this, client, {}, hooks);
 
-    auto* image = new QLabel(this);
+    auto* image = new QLabel(client);
     image->setObjectName(QStringLiteral("Image1"));
     image->setPixmap(QPixmap(ProgramFilePath(app, QStringLiteral("Pictures/About.bmp"))));
     image->setGeometry(18, 18, 96, 96);
 
-    const auto label = [this](const char* name, const QString& text, int y, int h) {
-        auto* l = new QLabel(text, this);
+    const auto label = [client](const char* name, const QString& text, int y, int h) {
+        auto* l = new QLabel(text, client);
         l->setObjectName(QString::fromLatin1(name));
-        l->setGeometry(132, y, 290, h);
+        l->setGeometry(132, y, 306, h);
         l->setWordWrap(true);
         return l;
     };
@@ -37,20 +39,24 @@ AboutForm::AboutForm(AppState& app, QWidget* parent) : QDialog(parent) {
     label("VersionLabel", QStringLiteral("版本: ") + ProductVersion.toString(), 44, 22);
     label("RightsLabel", RightsNotice.toString(), 68, 40);
     label("WebSiteLabel", QStringLiteral("详情请访问: ") + HomePageAddress.toString(), 110, 22);
-    auto* line = new QFrame(this);
+    auto* line = new QFrame(client);
     line->setObjectName(QStringLiteral("Line1"));
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
-    line->setGeometry(18, 140, 404, 4);
+    line->setGeometry(18, 140, 420, 4);
     auto* warning = label("WarningLabel", TermsOfUseNotice.toString(), 150, 66);
-    warning->setGeometry(18, 150, 404, 66);
+    warning->setGeometry(18, 150, 420, 66);
 
-    auto* ok = new ButtonXP(this);
+    auto* ok = new ButtonXP(client);
     ok->setObjectName(QStringLiteral("ButtonXP1"));
     ok->SetCaption(QStringLiteral("确定"));
-    ok->move(346, 226);
+    ok->move(362, 226);
     connect(ok, &ButtonXP::Click, this, &QDialog::accept);
-    ApplySkin(this, app);
+    skin_->Load(app);
+}
+
+AboutForm::~AboutForm() {
+    skin_->Unload();
 }
 
 } // namespace lexarion

@@ -7,11 +7,19 @@
 namespace lexarion {
 
 class AppState;
+class SkinnedWindow;
+class WindowHooks;
 
 class AboutForm : public QDialog {
     Q_OBJECT
 public:
-    explicit AboutForm(AppState& app, QWidget* parent = nullptr);
+    AboutForm(AppState& app, WindowHooks* hooks, QWidget* parent = nullptr);
+    ~AboutForm() override;
+
+    SkinnedWindow& Skin() const { return *skin_; }
+
+private:
+    SkinnedWindow* skin_;
 };
 
 } // namespace lexarion

@@ -4,7 +4,7 @@
 #include "app/consolelayout.h"
 #include "app/publisher.h"
 #include "app/settings.h"
-#include "skin/applyskin.h"
+#include "app/skinnedwindow.h"
 #include "skin/formcontrols.h"
 
 #include <QCloseEvent>
@@ -84,13 +84,12 @@ KeyModifiers ModifiersOf(Qt::KeyboardModifiers m) {
 
 } // namespace
 
-ControlForm::ControlForm(AppState& app, std::function<void(int)> runCommand,
+ControlForm::ControlForm(AppState& app, WindowHooks* hooks, std::function<void(int)> runCommand,
                          std::function<bool()> canHideToTray, QWidget* parent)
     : QWidget(parent), app_(app), runCommand_(std::move(runCommand)),
       canHideToTray_(std::move(canHideToTray)) {
     setObjectName(QStringLiteral("ControlForm"));
     setWindowTitle(QStringLiteral("Lexarion - [") + app_.currentUser + u']');
-    setWindowFlags(Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     const QString pictures = ProgramFilePath(app_, QStringLiteral("Pictures"));
     backImage_ = new Picture(AddBackslash(pictures) + QStringLiteral("Control_Back.bmp"), this);
@@ -113,14 +112,20 @@ ControlForm::ControlForm(AppState& app, std::function<void(int)> runCommand,
     versionLabel_->installEventFilter(this);
     // the label keeps its own colour when the skin is applied
     SetControlTag(versionLabel_, QStringLiteral("VersionLabel"));
-    setFixedSize(ConsoleBackWidth, ConsoleBackHeight);
 
     buttons_.Reset();
-    ApplySkin(this, app_);
+    // The background picture lies at the frame's client origin; the window is as large as the
+    // picture with the frame round it.
+    skin_ = new SkinnedWindow(this, backImage_, {.maxButton = false, .minButton = true}, hooks);
+    skin_->Load(app_);
     QPalette palette = versionLabel_->palette();
     palette.setColor(QPalette::WindowText, QColor(0x50, 0x48, 0x30));
     versionLabel_->setPalette(palette);
     backImage_->setFocus();
+}
+
+ControlForm::~ControlForm() {
+    skin_->Unload();
 }
 
 void ControlForm::ShowLooks() {

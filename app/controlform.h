@@ -14,14 +14,21 @@ class QLabel;
 namespace lexarion {
 
 class AppState;
+class SkinnedWindow;
+class WindowHooks;
 
 class ControlForm : public QWidget {
     Q_OBJECT
 public:
     // `runCommand(i)` runs the command of button i; `canHideToTray()` tells whether a tray
     // icon is there to bring the console back.
-    ControlForm(AppState& app, std::function<void(int)> runCommand,
+    ControlForm(AppState& app, WindowHooks* hooks, std::function<void(int)> runCommand,
                 std::function<bool()> canHideToTray, QWidget* parent = nullptr);
+    ~ControlForm() override;
+
+    // The frame, the hooks and the skin; a skin chosen in the settings takes effect at once
+    // through Skin().ApplyUserSkin.
+    SkinnedWindow& Skin() const { return *skin_; }
 
     const ConsoleButtons& Buttons() const { return buttons_; }
     QWidget* BackImage() const { return backImage_; }
@@ -52,6 +59,7 @@ private:
     QWidget* backImage_;
     std::array<QWidget*, ConsoleButtonCount> buttonImages_{};
     QLabel* versionLabel_;
+    SkinnedWindow* skin_;
     bool closing_ = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include "app/appstate.h"
 #include "platform/trayicon.h"
+#include "skin/xpmenu.h"
 
 #include <QAction>
 #include <QIcon>
@@ -16,13 +17,14 @@ IconForm::IconForm(AppState& app, std::unique_ptr<TrayIcon> tray,
       consoleVisible_(std::move(consoleVisible)) {
     setObjectName(QStringLiteral("IconForm"));
     RememberFormSpeakingStarted = false;
-    mainMenu_ = BuildMenu(QStringLiteral("主菜单"), MainMenuItems());
-    rememberMenu_ = BuildMenu(QStringLiteral("主菜单2"), RememberFormMainMenuItems());
+    mainMenu_ = BuildMenu(this, QStringLiteral("主菜单"), MainMenuItems());
+    rememberMenu_ = BuildMenu(this, QStringLiteral("主菜单2"), RememberFormMainMenuItems());
     if (tray_)
         trayIconShown_ = tray_->Add(
             windowIcon(), QStringLiteral("Lexarion"),
             [this](int message, QPoint position) { TrayNotification(message, position); });
     Item(QStringLiteral("RememberFormPlayMenu"))->setChecked(false);
+    InstallXPMenu(this);
     mustRememberMinutes = 1;
 
     // The work of the two timers (the must-remember test, the reminder check) belongs to
@@ -45,14 +47,17 @@ IconForm::~IconForm() {
     CloseForm();
 }
 
-QMenu* IconForm::BuildMenu(const QString& title, const QList<MenuItemSpec>& items) {
-    auto* menu = new QMenu(title, this);
+QMenu* IconForm::BuildMenu(QWidget* parent, const QString& title,
+                           const QList<MenuItemSpec>& items) {
+    // A submenu belongs to the menu that holds it, so the window's own menus are the two
+    // pop-up menus and everything else is found below them.
+    auto* menu = new QMenu(title, parent);
     for (const MenuItemSpec& spec : items) {
         QAction* action = nullptr;
         if (spec.caption == u"-") {
             action = menu->addSeparator();
         } else if (!spec.children.isEmpty()) {
-            QMenu* sub = BuildMenu(spec.caption, spec.children);
+            QMenu* sub = BuildMenu(menu, spec.caption, spec.children);
             action = menu->addMenu(sub);
         } else {
             action = menu->addAction(spec.caption);
@@ -92,6 +97,13 @@ void IconForm::TrayNotification(int message, QPoint globalPosition) {
 
 void IconForm::RefreshMainMenu() {
     Item(QStringLiteral("ControlMenu"))->setEnabled(!(consoleVisible_ && consoleVisible_()));
+    ReinstallMenus();
+}
+
+void IconForm::ReinstallMenus() {
+    // The drawn items show the captions and states they had when they were installed.
+    UninstallXPMenu(this);
+    InstallXPMenu(this);
 }
 
 void IconForm::RememberFormCheckMainMenu() {
@@ -112,9 +124,11 @@ void IconForm::RememberFormCheckMainMenu() {
     Item(QStringLiteral("RememberFormAddToMyDictMenu"))->setEnabled(state.addToMyDictEnabled);
     Item(QStringLiteral("RememberFormDeleteFromMyDictMenu"))
         ->setEnabled(state.deleteFromMyDictEnabled);
+    ReinstallMenus();
 }
 
 void IconForm::CloseForm() {
+    UninstallXPMenu(this);
     timer1_.stop();
     timer2_.stop();
     if (trayIconShown_ && tray_) {

@@ -42,15 +42,18 @@ public:
     // Enables "Lexarion控制台(&C)..." exactly while the console cannot be seen.
     void RefreshMainMenu();
     // Brings the memorization menu's checks, enabled states and slot captions up to date.
+    // Both refreshes draw the menus anew with the program's flat menus.
     void RememberFormCheckMainMenu();
-    // Removes the tray icon; the window itself is released by its owner.
+    // Removes the flat menus' drawing and the tray icon; the window itself is released by its
+    // owner.
     void CloseForm();
 
     QTimer& Timer1() { return timer1_; }
     QTimer& Timer2() { return timer2_; }
 
 private:
-    QMenu* BuildMenu(const QString& title, const QList<MenuItemSpec>& items);
+    QMenu* BuildMenu(QWidget* parent, const QString& title, const QList<MenuItemSpec>& items);
+    void ReinstallMenus();
 
     AppState& app_;
     std::unique_ptr<TrayIcon> tray_;

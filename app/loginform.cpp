@@ -2,7 +2,7 @@
 
 #include "app/appstate.h"
 #include "app/login.h"
-#include "skin/applyskin.h"
+#include "app/skinnedwindow.h"
 #include "skin/buttonxp.h"
 #include "skin/textboxxp.h"
 
@@ -12,29 +12,31 @@
 
 namespace lexarion {
 
-LoginForm::LoginForm(AppState& app, QWidget* parent)
-    : QWidget(parent), app_(app), userTextBox_(new TextBoxXP(this)),
-      loginButton_(new ButtonXP(this)), quitButton_(new ButtonXP(this)) {
+LoginForm::LoginForm(AppState& app, WindowHooks* hooks, QWidget* parent)
+    : QWidget(parent), app_(app), client_(new QWidget(this)),
+      skin_(new SkinnedWindow(this, client_, {.maxButton = false, .minButton = true}, hooks)),
+      userTextBox_(new TextBoxXP(client_)), loginButton_(new ButtonXP(client_)),
+      quitButton_(new ButtonXP(client_)) {
     setObjectName(QStringLiteral("LoginForm"));
     setWindowTitle(QStringLiteral("Lexarion用户登陆"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(300, 132);
+    client_->resize(300, 100);
 
-    auto* label = new QLabel(QStringLiteral("用户名:"), this);
-    label->setGeometry(24, 28, 60, 24);
+    auto* label = new QLabel(QStringLiteral("用户名:"), client_);
+    label->setGeometry(24, 20, 60, 24);
     userTextBox_->setObjectName(QStringLiteral("UserTextBox"));
-    userTextBox_->setGeometry(88, 26, 188, 26);
+    userTextBox_->setGeometry(88, 18, 188, 26);
     loginButton_->setObjectName(QStringLiteral("ButtonXP1"));
     loginButton_->SetCaption(QStringLiteral("进入"));
-    loginButton_->move(88, 76);
+    loginButton_->move(88, 60);
     quitButton_->setObjectName(QStringLiteral("ButtonXP2"));
     quitButton_->SetCaption(QStringLiteral("退出"));
-    quitButton_->move(190, 76);
+    quitButton_->move(190, 60);
 
     userTextBox_->SetText(LastUserName(app_));
     // The skin applied is the skin of the user named in the box, before any check.
     app_.currentUser = userTextBox_->Text();
-    ApplySkin(this, app_);
+    skin_->Load(app_);
 
     connect(loginButton_, &ButtonXP::Click, this, &LoginForm::DoLogin);
     connect(quitButton_, &ButtonXP::Click, this, &QWidget::close);
@@ -64,9 +66,14 @@ void LoginForm::DoLogin() {
         userTextBox_->setFocus();
         return;
     }
+    skin_->Unload();
     hide();
     emit LoggedIn();
     close();
+}
+
+LoginForm::~LoginForm() {
+    skin_->Unload();
 }
 
 } // namespace lexarion

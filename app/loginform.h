@@ -8,14 +8,20 @@ namespace lexarion {
 
 class AppState;
 class ButtonXP;
+class SkinnedWindow;
 class TextBoxXP;
+class WindowHooks;
 
 class LoginForm : public QWidget {
     Q_OBJECT
 public:
-    explicit LoginForm(AppState& app, QWidget* parent = nullptr);
+    LoginForm(AppState& app, WindowHooks* hooks, QWidget* parent = nullptr);
+    ~LoginForm() override;
 
     TextBoxXP* UserTextBox() const { return userTextBox_; }
+    ButtonXP* LoginButton() const { return loginButton_; }
+    ButtonXP* QuitButton() const { return quitButton_; }
+    SkinnedWindow& Skin() const { return *skin_; }
 
     // Validates the typed name, prepares the user's folder and hands over to the splash.
     void DoLogin();
@@ -28,6 +34,8 @@ protected:
 
 private:
     AppState& app_;
+    QWidget* client_;
+    SkinnedWindow* skin_;
     TextBoxXP* userTextBox_;
     ButtonXP* loginButton_;
     ButtonXP* quitButton_;

@@ -8,6 +8,7 @@
 #include "app/publisher.h"
 #include "app/settings.h"
 #include "app/shellservices.h"
+#include "app/skinnedwindow.h"
 #include "app/texteffectform.h"
 #include "app/tipondayform.h"
 #include "app/traymenu.h"
@@ -48,7 +49,7 @@ TipOnDayForm* Shell::Tip() const {
 }
 
 void Shell::Start() {
-    login_ = new LoginForm(app_);
+    login_ = new LoginForm(app_, &hooks_);
     connect(login_, &LoginForm::LoggedIn, this, &Shell::OnLoggedIn);
     connect(login_, &QObject::destroyed, this, [this] {
         // Closing the login window without logging in leaves no window: the program ends.
@@ -91,7 +92,7 @@ void Shell::LoadIconForm() {
 }
 
 void Shell::ShowTipOfDayModal() {
-    auto* tip = new TipOnDayForm(app_, welcome_);
+    auto* tip = new TipOnDayForm(app_, &hooks_, welcome_);
     tip_ = tip;
     tip->exec();
 }
@@ -104,7 +105,7 @@ void Shell::ShowConsole() {
     if (services_.fontRegistrar)
         InstallPhoneticFont(app_, *services_.fontRegistrar, services_.fontsFolder);
     console_ = new ControlForm(
-        app_, [this](int index) { ButtonCommand(index); },
+        app_, &hooks_, [this](int index) { ButtonCommand(index); },
         [this] { return icon_ && icon_->TrayIconShown(); });
     connect(console_, &ControlForm::Closing, this, &Shell::OnConsoleClosing);
     connect(console_, &ControlForm::OpenTextEffect, this, &Shell::OpenTextEffect);
@@ -119,7 +120,10 @@ void Shell::CloseSplash() {
         welcome_->close();
 }
 
-void Shell::UnhookConsole() {}
+void Shell::UnhookConsole() {
+    if (console_)
+        console_->Skin().Unload();
+}
 
 void Shell::SafeUnload(ShellWindow window) {
     switch (window) {
@@ -186,14 +190,14 @@ void Shell::OpenTip(QWidget* owner) {
             tip_->activateWindow();
             return;
         }
-        tip_ = new TipOnDayForm(app_, owner);
+        tip_ = new TipOnDayForm(app_, &hooks_, owner);
         tip_->show();
     });
 }
 
 void Shell::OpenAbout() {
     RunGuarded(app_, [&] {
-        AboutForm about(app_, console_);
+        AboutForm about(app_, &hooks_, console_);
         about.setAttribute(Qt::WA_DeleteOnClose, false);
         about.exec();
     });

@@ -6,6 +6,7 @@
 
 #include "app/messagebox.h"
 #include "app/startup.h"
+#include "skin/windowhooks.h"
 
 #include <QObject>
 #include <QPointer>
@@ -50,6 +51,8 @@ public:
     IconForm* Icon() const;
     ControlForm* Console() const;
     TipOnDayForm* Tip() const;
+    // The program's hooked windows: each skinned window from its load to its unload.
+    WindowHooks& Hooks() { return hooks_; }
 
     // The commands of the tray menu's items and of the console's buttons.
     void MenuCommand(const QString& name);
@@ -86,6 +89,7 @@ private:
     AppState& app_;
     ShellServices services_;
     QtMessagePresenter presenter_;
+    WindowHooks hooks_;
     QPointer<LoginForm> login_;
     QPointer<WelcomeForm> welcome_;
     QPointer<IconForm> icon_;

@@ -20,6 +20,9 @@ TextEffectForm::TextEffectForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setPalette(palette);
     setAutoFillBackground(true);
     activated_ = false;
+    // Opened from the console, it comes up in the middle of it.
+    if (parent != nullptr)
+        move(parent->window()->geometry().center() - rect().center());
 }
 
 bool TextEffectForm::event(QEvent* event) {

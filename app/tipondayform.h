@@ -14,11 +14,16 @@ namespace lexarion {
 class AppState;
 class ButtonXP;
 class CheckBoxXP;
+class SkinnedWindow;
+class WindowHooks;
 
 class TipOnDayForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TipOnDayForm(AppState& app, QWidget* parent = nullptr);
+    TipOnDayForm(AppState& app, WindowHooks* hooks, QWidget* parent = nullptr);
+    ~TipOnDayForm() override;
+
+    SkinnedWindow& Skin() const { return *skin_; }
 
     QLabel* TipLabel() const { return tipLabel_; }
     CheckBoxXP* ShowOnStartCheck() const { return showOnStartCheck_; }
@@ -36,6 +41,7 @@ private:
     void Store();
 
     TipBrowser tips_;
+    SkinnedWindow* skin_;
     QLabel* tipLabel_;
     QLabel* titleLabel_;
     CheckBoxXP* showOnStartCheck_;

@@ -13,8 +13,13 @@ case_new_user() {
     echo "start-up to login window: $(e2e_elapsed_ms) ms"
     e2e_replace_text "$login" "Ann2"
     e2e_key "$login" Return
+    e2e_wait_window "Lexarion" >/dev/null
+    while [ -n "$(e2e_window_ids "Lexarion")" ]; do sleep 0.01; done
+    local splash_end
+    splash_end=$(e2e_elapsed_ms)
     local console
     console=$(e2e_wait_window "Lexarion - [Ann2]" 15)
+    echo "end of splash to console: $(($(e2e_elapsed_ms) - splash_end)) ms"
     [ -d "$PROGRAM/users/Ann2" ] || e2e_fail "users/Ann2 was not created"
     e2e_no_window "Lexarion用户登陆" || e2e_fail "the login window is still open"
     e2e_key "$console" alt+F4
