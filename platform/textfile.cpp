@@ -17,6 +17,34 @@ std::optional<QByteArray> ReadFileBytes(const QString& path) {
     return bytes;
 }
 
+FileContents::FileContents() = default;
+FileContents::FileContents(FileContents&&) noexcept = default;
+FileContents& FileContents::operator=(FileContents&&) noexcept = default;
+// The bytes may point into the mapping: let them go before the file is unmapped and closed.
+FileContents::~FileContents() {
+    bytes_ = QByteArray();
+}
+
+std::optional<FileContents> FileContents::Open(const QString& path) {
+    auto file = std::make_unique<QFile>(path);
+    if (!QFileInfo(path).isFile() || !file->open(QIODevice::ReadOnly))
+        return std::nullopt;
+    FileContents contents;
+    const qint64 size = file->size();
+    if (size > 0) {
+        if (const uchar* mapped = file->map(0, size)) {
+            contents.bytes_ =
+                QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), qsizetype(size));
+            contents.file_ = std::move(file);
+            return contents;
+        }
+    }
+    contents.bytes_ = file->readAll();
+    if (file->error() != QFileDevice::NoError)
+        return std::nullopt;
+    return contents;
+}
+
 bool IsOrdinaryFile(const QString& path) {
     return !path.isEmpty() && QFileInfo(path).isFile();
 }

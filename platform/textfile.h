@@ -8,12 +8,38 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
+
+class QFile;
 
 namespace lexarion {
 
 // The whole file, or nothing when it cannot be opened or read (missing, a folder, no permission).
 std::optional<QByteArray> ReadFileBytes(const QString& path);
+
+// The whole file for as long as the object lives, for large files that are only read: mapped
+// into memory where the system allows it, so the bytes come straight from the file cache
+// without a copy; read into memory otherwise. A mapped file must not be rewritten in place
+// while mapped; the program replaces files by renaming a new one over them, which leaves the
+// mapping on the old contents.
+class FileContents {
+public:
+    FileContents();
+    FileContents(FileContents&&) noexcept;
+    FileContents& operator=(FileContents&&) noexcept;
+    ~FileContents();
+
+    // Nothing when the file cannot be opened or read.
+    static std::optional<FileContents> Open(const QString& path);
+
+    // Valid while this object lives.
+    const QByteArray& Bytes() const { return bytes_; }
+
+private:
+    std::unique_ptr<QFile> file_;
+    QByteArray bytes_;
+};
 
 // True when `path` names an existing ordinary file (following links), not a folder.
 bool IsOrdinaryFile(const QString& path);

@@ -54,6 +54,7 @@ int LookupFile::CompareKeyWithWord(const QString& key, const QByteArray& encoded
 
 void LookupFile::Clear() {
     bytes_ = QByteArray();
+    file_ = FileContents();
     starts_ = {};
     lengths_ = {};
     encoding_ = TextEncoding::Gb18030;
@@ -65,10 +66,11 @@ bool LoadLookupFile(const QString& path, LookupFile& target) {
         CreateEmptyFile(path);
         return false;
     }
-    std::optional<QByteArray> bytes = ReadFileBytes(path);
-    if (!bytes || quint64(bytes->size()) >= std::numeric_limits<quint32>::max())
+    std::optional<FileContents> contents = FileContents::Open(path);
+    if (!contents || quint64(contents->Bytes().size()) >= std::numeric_limits<quint32>::max())
         return false;
-    target.bytes_ = std::move(*bytes);
+    target.file_ = std::move(*contents);
+    target.bytes_ = target.file_.Bytes();
     const QByteArray& data = target.bytes_;
     target.encoding_ = DetectEncoding(data);
     qsizetype start = target.encoding_ == TextEncoding::Utf8Bom ? 3 : 0;

@@ -6,6 +6,7 @@
 // the word before the first "#" under CompareWords; the program never sorts them.
 
 #include "platform/textcodec.h"
+#include "platform/textfile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -34,6 +35,8 @@ public:
     friend bool LoadLookupFile(const QString& path, LookupFile& target);
 
 private:
+    FileContents file_;
+    // The file's bytes (held by file_).
     QByteArray bytes_;
     std::vector<quint32> starts_;
     std::vector<quint32> lengths_;

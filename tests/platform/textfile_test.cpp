@@ -99,3 +99,26 @@ TEST(TextFile, FindsProgramFilesWhateverTheirCase) {
     EXPECT_EQ(ResolveCaseInsensitive(folder.Path(), "Skins/WindowsXP/"),
               folder.File("Skins/WindowsXP/"));
 }
+
+TEST(TextFile, FileContentsHoldTheBytesWhileTheFileIsReplaced) {
+    TempProgramFolder folder;
+    folder.Write("Dicts/big.wsl", "abandon#放弃\r\n");
+    folder.Write("Dicts/empty.wsl", "");
+
+    std::optional<FileContents> contents = FileContents::Open(folder.File("Dicts/big.wsl"));
+    ASSERT_TRUE(contents);
+    // A rewrite renames a new file over the old one; what was opened stays as it was.
+    ASSERT_TRUE(WriteFileAtomically(folder.File("Dicts/big.wsl"), "changed\r\n"));
+    EXPECT_EQ(contents->Bytes(), QByteArray("abandon#放弃\r\n"));
+
+    // Moving keeps the bytes valid.
+    FileContents moved = std::move(*contents);
+    contents.reset();
+    EXPECT_EQ(moved.Bytes(), QByteArray("abandon#放弃\r\n"));
+
+    const std::optional<FileContents> empty = FileContents::Open(folder.File("Dicts/empty.wsl"));
+    ASSERT_TRUE(empty);
+    EXPECT_TRUE(empty->Bytes().isEmpty());
+    EXPECT_FALSE(FileContents::Open(folder.File("Dicts/missing.wsl")));
+    EXPECT_FALSE(FileContents::Open(folder.File("Dicts")));
+}
