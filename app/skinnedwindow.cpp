@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace lexarion {
 
@@ -27,11 +28,21 @@ void SkinnedWindow::Load(const AppState& app) {
     if (hooks_)
         hooks_->HookWindow(form_);
     ApplyUserSkin(app);
-    // A window of its own opens in the middle of the screen; a dialog opens over its owner.
-    if (form_->parentWidget() == nullptr) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            form_->move(screen->availableGeometry().center() - form_->rect().center());
-    }
+    // A window of its own opens in the middle of the screen; a dialog opens over its owner,
+    // kept on the screen.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QWidget* owner = form_->parentWidget() ? form_->parentWidget()->window() : nullptr;
+    const QPoint centre =
+        owner && owner->isVisible() ? owner->geometry().center() : available.center();
+    QRect place(centre - form_->rect().center(), form_->size());
+    place.moveLeft(std::clamp(place.left(), available.left(),
+                              std::max(available.left(), available.right() - place.width() + 1)));
+    place.moveTop(std::clamp(place.top(), available.top(),
+                             std::max(available.top(), available.bottom() - place.height() + 1)));
+    form_->move(place.topLeft());
 }
 
 void SkinnedWindow::ApplyUserSkin(const AppState& app) {
