@@ -48,27 +48,27 @@ IconForm::~IconForm() {
 }
 
 QMenu* IconForm::BuildMenu(QWidget* parent, const QString& title,
-                           const QList<MenuItemSpec>& items) {
+                           const QList<TrayMenuItem>& items) {
     // A submenu belongs to the menu that holds it, so the window's own menus are the two
     // pop-up menus and everything else is found below them.
     auto* menu = new QMenu(title, parent);
-    for (const MenuItemSpec& spec : items) {
+    for (const TrayMenuItem& item : items) {
         QAction* action = nullptr;
-        if (spec.caption == u"-") {
+        if (item.caption == u"-") {
             action = menu->addSeparator();
-        } else if (!spec.children.isEmpty()) {
-            QMenu* sub = BuildMenu(menu, spec.caption, spec.children);
+        } else if (!item.children.isEmpty()) {
+            QMenu* sub = BuildMenu(menu, item.caption, item.children);
             action = menu->addMenu(sub);
         } else {
-            action = menu->addAction(spec.caption);
-            const QString name = spec.name;
+            action = menu->addAction(item.caption);
+            const QString name = item.name;
             connect(action, &QAction::triggered, this, [this, name] {
                 if (command_)
                     command_(name);
             });
         }
-        action->setObjectName(spec.name);
-        items_.insert(spec.name, action);
+        action->setObjectName(item.name);
+        items_.insert(item.name, action);
     }
     for (const char* checkable : {"RememberFormPlayMenu", "RememberFormSpeakMenu",
                                   "RememberFormFullScreenMenu", "RememberFormDirectionSubMenu0",

@@ -52,7 +52,7 @@ public:
     QTimer& Timer2() { return timer2_; }
 
 private:
-    QMenu* BuildMenu(QWidget* parent, const QString& title, const QList<MenuItemSpec>& items);
+    QMenu* BuildMenu(QWidget* parent, const QString& title, const QList<TrayMenuItem>& items);
     void ReinstallMenus();
 
     AppState& app_;

@@ -8,7 +8,7 @@ namespace lexarion {
 
 namespace {
 
-MenuItemSpec Item(const char* name, const char* caption, QList<MenuItemSpec> children = {}) {
+TrayMenuItem Item(const char* name, const char* caption, QList<TrayMenuItem> children = {}) {
     return {QString::fromLatin1(name), QString::fromUtf8(caption), std::move(children)};
 }
 
@@ -27,8 +27,8 @@ bool SettingIsOn(const AppState& app, const char* section, const char* key,
 
 } // namespace
 
-const QList<MenuItemSpec>& MainMenuItems() {
-    static const QList<MenuItemSpec> items = {
+const QList<TrayMenuItem>& MainMenuItems() {
+    static const QList<TrayMenuItem> items = {
         Item("ControlMenu", "Lexarion控制台(&C)..."),
         Item("BlankMenu1", "-"),
         Item("RememberMenu", "单词记忆(&W)..."),
@@ -47,8 +47,8 @@ const QList<MenuItemSpec>& MainMenuItems() {
     return items;
 }
 
-const QList<MenuItemSpec>& RememberFormMainMenuItems() {
-    static const QList<MenuItemSpec> items = {
+const QList<TrayMenuItem>& RememberFormMainMenuItems() {
+    static const QList<TrayMenuItem> items = {
         Item("RememberFormPlayMenu", "循环播放(&P)"),
         Item("RememberFormSpeakMenu", "自动朗读单词(&R)"),
         Item("RememberFormReadAgainMenu", "再读一次(&G)"),

@@ -12,15 +12,15 @@
 namespace lexarion {
 
 // One menu item: its name in code, its caption ("-" for a separator) and its submenu.
-struct MenuItemSpec {
+struct TrayMenuItem {
     QString name;
     QString caption;
-    QList<MenuItemSpec> children;
+    QList<TrayMenuItem> children;
 };
 
 // The tray menu "主菜单" and the memorization menu "主菜单2", item by item.
-const QList<MenuItemSpec>& MainMenuItems();
-const QList<MenuItemSpec>& RememberFormMainMenuItems();
+const QList<TrayMenuItem>& MainMenuItems();
+const QList<TrayMenuItem>& RememberFormMainMenuItems();
 
 // The notifications of the tray icon, numbered like the mouse messages they stand for.
 inline constexpr int TrayLeftDoubleClick = 515;

@@ -40,13 +40,13 @@ TEST(TrayEvents, AnswerOnlyTheirTwoMessagesUnderTheirConditions) {
 
 TEST(Menus, CarryEveryItemInOrderWithTheSubmenus) {
     QStringList main;
-    for (const MenuItemSpec& item : MainMenuItems())
+    for (const TrayMenuItem& item : MainMenuItems())
         main << item.caption;
     EXPECT_EQ(main, (QStringList{"Lexarion控制台(&C)...", "-", "单词记忆(&W)...",
                                  "不得不记单词设置(&M)...", "单词速查(&F)...", "每日英语(&T)...",
                                  "提醒功能设置(&R)...", "通用设置(&S)...", "-", "帮助(&H)...",
                                  "关于本软件(&A)...", "访问软件主页(&H)...", "-", "退出(&E)"}));
-    const QList<MenuItemSpec>& remember = RememberFormMainMenuItems();
+    const QList<TrayMenuItem>& remember = RememberFormMainMenuItems();
     ASSERT_EQ(remember.size(), 24);
     EXPECT_EQ(remember[9].caption, QString::fromUtf8("读入进度(&L)"));
     ASSERT_EQ(remember[9].children.size(), 5);
