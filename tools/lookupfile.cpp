@@ -26,7 +26,8 @@ QByteArrayView WordBytes(QByteArrayView line) {
 QByteArrayView LookupFile::RawLine(qint32 index) const {
     if (index < 0 || index >= Count())
         return {};
-    return QByteArrayView(bytes_.constData() + starts_[size_t(index)], lengths_[size_t(index)]);
+    return QByteArrayView(file_.Bytes().constData() + starts_[size_t(index)],
+                          lengths_[size_t(index)]);
 }
 
 QString LookupFile::Line(qint32 index) const {
@@ -53,7 +54,6 @@ int LookupFile::CompareKeyWithWord(const QString& key, const QByteArray& encoded
 }
 
 void LookupFile::Clear() {
-    bytes_ = QByteArray();
     file_ = FileContents();
     starts_ = {};
     lengths_ = {};
@@ -70,8 +70,7 @@ bool LoadLookupFile(const QString& path, LookupFile& target) {
     if (!contents || quint64(contents->Bytes().size()) >= std::numeric_limits<quint32>::max())
         return false;
     target.file_ = std::move(*contents);
-    target.bytes_ = target.file_.Bytes();
-    const QByteArray& data = target.bytes_;
+    const QByteArray& data = target.file_.Bytes();
     target.encoding_ = DetectEncoding(data);
     qsizetype start = target.encoding_ == TextEncoding::Utf8Bom ? 3 : 0;
 

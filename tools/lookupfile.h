@@ -36,8 +36,6 @@ public:
 
 private:
     FileContents file_;
-    // The file's bytes (held by file_).
-    QByteArray bytes_;
     std::vector<quint32> starts_;
     std::vector<quint32> lengths_;
     TextEncoding encoding_ = TextEncoding::Gb18030;
