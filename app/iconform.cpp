@@ -52,6 +52,8 @@ QMenu* IconForm::BuildMenu(QWidget* parent, const QString& title,
     // A submenu belongs to the menu that holds it, so the window's own menus are the two
     // pop-up menus and everything else is found below them.
     auto* menu = new QMenu(title, parent);
+    // The pop-up window carries the caption, so it can be told apart from the tray icon.
+    menu->setWindowTitle(title);
     for (const TrayMenuItem& item : items) {
         QAction* action = nullptr;
         if (item.caption == u"-") {

@@ -9,7 +9,7 @@ packages=(
     libxcb1-dev libxcb-keysyms1-dev
     fonts-arphic-uming fonts-arphic-ukai fonts-wqy-microhei fonts-dejavu-core
     libgtest-dev libbenchmark-dev
-    xvfb xdotool x11-utils imagemagick
+    xvfb xdotool x11-utils imagemagick openbox trayer
 )
 
 missing=()

@@ -2,6 +2,9 @@
 # driven with xdotool. Sourced by the test scripts; later windows add their checks the same way.
 #
 #   e2e_begin                    make a program folder, start Xvfb (sets PROGRAM, DISPLAY)
+#   e2e_desktop                  add a window manager and a system tray to the display
+#   e2e_wait_tray_icon [SECS]    wait for the program's icon in the tray, print its id
+#   e2e_click WINDOW X Y [BUTTON [COUNT]]  click at X, Y inside WINDOW
 #   e2e_write RELATIVE TEXT      write a file of the program folder (UTF-8 text as given)
 #   e2e_start                    start the program (sets PROGRAM_PID, STARTED_AT)
 #   e2e_wait_window NAME [SECS]  wait for a visible window titled NAME, print its id
@@ -26,16 +29,22 @@ e2e_fail() {
     exit 1
 }
 
+e2e_stop_process() {
+    local pid=$1
+    kill -0 "$pid" 2>/dev/null || return 0
+    kill "$pid" 2>/dev/null || true
+    for _ in $(seq 100); do
+        kill -0 "$pid" 2>/dev/null || return 0
+        sleep 0.05
+    done
+    kill -KILL "$pid" 2>/dev/null || true
+}
+
 e2e_cleanup() {
-    # The program first, so it never sees its display vanish.
-    if [ -n "${PROGRAM_PID:-}" ] && kill -0 "$PROGRAM_PID" 2>/dev/null; then
-        kill "$PROGRAM_PID" 2>/dev/null || true
-        for _ in $(seq 100); do
-            kill -0 "$PROGRAM_PID" 2>/dev/null || break
-            sleep 0.05
-        done
-        kill -KILL "$PROGRAM_PID" 2>/dev/null || true
-    fi
+    # The program first, so it never sees its display vanish; then the desktop around it.
+    [ -n "${PROGRAM_PID:-}" ] && e2e_stop_process "$PROGRAM_PID"
+    [ -n "${TRAY_PID:-}" ] && e2e_stop_process "$TRAY_PID"
+    [ -n "${WM_PID:-}" ] && e2e_stop_process "$WM_PID"
     if [ -n "${XVFB_PID:-}" ]; then
         flock "$E2E_DISPLAY_LOCK"
         kill "$XVFB_PID" 2>/dev/null || true
@@ -84,6 +93,44 @@ e2e_begin() {
     done
     flock -u "$E2E_DISPLAY_LOCK"
     e2e_fail "Xvfb did not start"
+}
+
+# A desktop as users have it: openbox manages the windows (activation, minimising) and trayer
+# holds the notification area at the top right of the screen.
+e2e_desktop() {
+    openbox --sm-disable >/dev/null 2>&1 &
+    WM_PID=$!
+    trayer --edge top --align right --widthtype pixel --width 120 --heighttype pixel \
+        --height 24 --transparent false >/dev/null 2>&1 &
+    TRAY_PID=$!
+    for _ in $(seq 200); do
+        [ -n "$(xdotool search --onlyvisible --class trayer 2>/dev/null)" ] && return 0
+        sleep 0.05
+    done
+    e2e_fail "the system tray did not start"
+}
+
+# The tray icon is the program's small window inside the tray: the only visible window named
+# after the program (its pop-up menus carry their captions as names).
+e2e_wait_tray_icon() {
+    local seconds=${1:-15} id
+    local deadline=$(($(date +%s) + seconds))
+    while [ "$(date +%s)" -lt "$deadline" ]; do
+        for id in $(xdotool search --onlyvisible --class '^lexarion$' 2>/dev/null); do
+            if [ "$(xdotool getwindowname "$id" 2>/dev/null)" = lexarion ]; then
+                echo "$id"
+                return 0
+            fi
+        done
+        kill -0 "$PROGRAM_PID" 2>/dev/null || e2e_fail "the program ended while waiting for its tray icon"
+        sleep 0.05
+    done
+    e2e_fail "no tray icon after ${seconds}s"
+}
+
+e2e_click() {
+    local window=$1 x=$2 y=$3 button=${4:-1} count=${5:-1}
+    xdotool mousemove --window "$window" "$x" "$y" click --repeat "$count" --delay 100 "$button"
 }
 
 e2e_write() {
