@@ -16,9 +16,20 @@
 #include "platform/trayicon.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QMenu>
+#include <QThread>
+#include <QTimer>
 
 namespace lexarion {
+
+namespace {
+
+// How often an ending program looks again whether the modal windows it closed have returned.
+constexpr int ModalCloseRetryMs = 20;
+
+} // namespace
 
 Shell::Shell(AppState& app, ShellServices services, QObject* parent)
     : QObject(parent), app_(app), services_(std::move(services)) {
@@ -67,6 +78,8 @@ void Shell::OnLoggedIn() {
 }
 
 void Shell::OnSplashTime() {
+    if (finished_)
+        return; // ended during the splash
     if (RunStartup(app_, *this) == StartupResult::Failed) {
         // Nothing has been loaded that could be saved: the program ends at once.
         finished_ = true;
@@ -162,13 +175,27 @@ void Shell::OnConsoleClosing() {
 void Shell::Terminate() {
     if (finished_)
         return;
+    // A window shown modally (a message box, the about box, the tip at start-up) runs an event
+    // loop of its own inside the handler that opened it, and releasing windows under that
+    // handler would pull them away from it. Such windows are closed first, as their users
+    // would close them, and the shutdown runs once the program is back in its main loop.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal || QThread::currentThread()->loopLevel() > 1) {
+        if (modal) {
+            auto* dialog = qobject_cast<QDialog*>(modal);
+            if (!modal->close() && dialog)
+                dialog->reject();
+        }
+        QTimer::singleShot(ModalCloseRetryMs, this, &Shell::Terminate);
+        return;
+    }
     if (console_) {
         console_->close();
         return;
     }
     if (icon_) {
-        // Start-up is between loading the owner window and opening the console (the tip of
-        // the day is open): what is loaded is saved as at any shutdown.
+        // Start-up has loaded the owner window but not opened the console yet: what is loaded
+        // is saved as at any shutdown.
         finished_ = true;
         RunShutdown(app_, *this);
         emit Finished(0);

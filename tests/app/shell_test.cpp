@@ -1,0 +1,119 @@
+// The whole shell over a fixture program folder: ending the program (a kill, the end of the
+// session) while a window is shown modally closes that window first and then runs the normal
+// shutdown, without pulling windows away from the handler that opened it.
+
+#include "app/appstate.h"
+#include "app/controlform.h"
+#include "app/loginform.h"
+#include "app/shell.h"
+#include "app/tipondayform.h"
+#include "skin/buttonxp.h"
+#include "skin/textboxxp.h"
+#include "support/userfixture.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace lexarion;
+using lexarion::testing::UserFixture;
+
+namespace {
+
+// Bob's program folder with a word list of two words.
+struct ShellFixture : UserFixture {
+    ShellFixture() {
+        folder.Write("Dicts/cet-4.wsl", lexarion::testing::Gb("abandon#放弃\r\nability#能力\r\n"));
+        folder.Write("users/Bob/config.ini", "[TipOnDaySetting]\r\nShowOnStart=0\r\n");
+    }
+    Shell shell{app, ShellServices{}};
+    QSignalSpy finished{&shell, &Shell::Finished};
+
+    // Logs Bob in; the start-up runs once the splash has waited.
+    void LogIn() {
+        shell.Start();
+        LoginForm* login = shell.Login();
+        QVERIFY(login);
+        login->UserTextBox()->SetText(QStringLiteral("Bob"));
+        QTest::mouseClick(login->LoginButton(), Qt::LeftButton);
+    }
+
+    // Calls Terminate as soon as a modal window of type T is shown; true once it was.
+    template <typename T> void TerminateWhenShown(bool& shown) {
+        auto* poll = new QTimer(&shell);
+        QObject::connect(poll, &QTimer::timeout, &shell, [this, poll, &shown] {
+            if (qobject_cast<T*>(QApplication::activeModalWidget())) {
+                shown = true;
+                poll->stop();
+                shell.Terminate();
+            }
+        });
+        poll->start(20);
+    }
+
+    QString GlobalSettings() const { return QString::fromLatin1(folder.Read("config.ini")); }
+};
+
+} // namespace
+
+class ShellTest : public QObject {
+    Q_OBJECT
+private slots:
+    void endingWithTheAboutBoxOpenClosesItAndShutsDown();
+    void endingDuringTheTipAtStartUpClosesItAsTheUserWould();
+    void endingDuringAStartUpMessageFinishesTheStartUpFirst();
+};
+
+void ShellTest::endingWithTheAboutBoxOpenClosesItAndShutsDown() {
+    ShellFixture f;
+    f.LogIn();
+    QTRY_VERIFY_WITH_TIMEOUT(f.shell.Console() && f.shell.Console()->isVisible(), 5000);
+    QPointer<ControlForm> console = f.shell.Console();
+    bool shown = false;
+    f.TerminateWhenShown<QDialog>(shown);
+    // The about box is modal: this returns once it has closed.
+    f.shell.ButtonCommand(7);
+    QVERIFY(shown);
+    QVERIFY2(console, "the console was released under the about box's handler");
+    QTRY_COMPARE(f.finished.count(), 1);
+    QCOMPARE(f.finished.at(0).at(0).toInt(), 0);
+    QVERIFY(f.GlobalSettings().contains(QStringLiteral("LastUser=Bob")));
+    QTRY_VERIFY(console.isNull());
+    QVERIFY(!f.app.dialogShowing);
+}
+
+void ShellTest::endingDuringTheTipAtStartUpClosesItAsTheUserWould() {
+    ShellFixture f;
+    f.folder.Write("users/Bob/config.ini", "[TipOnDaySetting]\r\nShowOnStart=1\r\nTipIndex=0\r\n");
+    f.folder.Write("Tips/01.txt", "first\r\n");
+    f.folder.Write("Tips/02.txt", "second\r\n");
+    bool shown = false;
+    f.TerminateWhenShown<TipOnDayForm>(shown);
+    f.LogIn();
+    QTRY_VERIFY_WITH_TIMEOUT(shown, 5000);
+    QTRY_COMPARE(f.finished.count(), 1);
+    QCOMPARE(f.finished.at(0).at(0).toInt(), 0);
+    QVERIFY(f.GlobalSettings().contains(QStringLiteral("LastUser=Bob")));
+    // The tip window stored what it shows, as closing it by hand does.
+    QVERIFY(QString::fromLatin1(f.folder.Read("users/Bob/config.ini"))
+                .contains(QStringLiteral("TipIndex=1")));
+}
+
+void ShellTest::endingDuringAStartUpMessageFinishesTheStartUpFirst() {
+    ShellFixture f;
+    f.folder.Write("users/Bob/config.ini", "[General]\r\nDictionaryFile=gre.wsl\r\n");
+    bool shown = false;
+    f.TerminateWhenShown<QMessageBox>(shown);
+    f.LogIn();
+    QTRY_VERIFY_WITH_TIMEOUT(shown, 5000);
+    QTRY_COMPARE(f.finished.count(), 1);
+    QCOMPARE(f.finished.at(0).at(0).toInt(), 0);
+    // The start-up went on with the default list, and the shutdown saved as at any end.
+    QVERIFY(f.app.loadedWordListPath.endsWith(QStringLiteral("Dicts/cet-4.wsl")));
+    QVERIFY(f.GlobalSettings().contains(QStringLiteral("LastUser=Bob")));
+    QVERIFY(f.folder.Exists("users/Bob/remind.txt"));
+}
+
+QTEST_MAIN(ShellTest)
+#include "shell_test.moc"
