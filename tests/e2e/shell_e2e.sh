@@ -109,5 +109,23 @@ case_terminate() {
     grep -q "LastUser=Eve" "$PROGRAM/config.ini" || e2e_fail "LastUser not written at SIGTERM"
 }
 
+# SIGTERM while the about box is open: the box is closed, then the program shuts down.
+case_terminate_over_about() {
+    e2e_begin
+    e2e_start
+    local login console
+    login=$(e2e_wait_window "Lexarion用户登陆")
+    e2e_replace_text "$login" "Flo"
+    e2e_key "$login" Return
+    console=$(e2e_wait_window "Lexarion - [Flo]")
+    # The seventh button from the start is "关于本软件".
+    e2e_key "$console" Tab Tab Tab Tab Tab Tab Tab space
+    e2e_wait_window "关于本软件" 5 >/dev/null
+    kill -TERM "$PROGRAM_PID"
+    e2e_wait_exit
+    [ "$EXIT_CODE" = 0 ] || e2e_fail "exit code $EXIT_CODE"
+    grep -q "LastUser=Flo" "$PROGRAM/config.ini" || e2e_fail "LastUser not written"
+}
+
 "case_$1"
 echo "PASS: $1"
