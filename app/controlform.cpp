@@ -139,8 +139,10 @@ void ControlForm::Run(int index) {
 }
 
 void ControlForm::ShowNormal() {
-    setVisible(true);
+    // The normal state first: a window mapped while still minimised is handed to the window
+    // manager as an icon, which would hide it to the tray again at once.
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    setVisible(true);
     show();
     raise();
     activateWindow();

@@ -98,16 +98,29 @@ e2e_begin() {
 # A desktop as users have it: openbox manages the windows (activation, minimising) and trayer
 # holds the notification area at the top right of the screen.
 e2e_desktop() {
-    openbox --sm-disable >/dev/null 2>&1 &
+    # The tray first: a window manager that is still starting up can drop the request to show
+    # a new window, while it takes over windows that are already shown.
+    local attempt ready=
+    for attempt in 1 2 3; do
+        trayer --edge top --align right --widthtype pixel --width 120 --heighttype pixel \
+            --height 24 --transparent false >>"$E2E_TMP/trayer.log" 2>&1 &
+        TRAY_PID=$!
+        for _ in $(seq 200); do
+            [ -n "$(xdotool search --onlyvisible --class trayer 2>/dev/null)" ] && ready=1 && break
+            # Now and then its first connection to a display just started is refused.
+            kill -0 "$TRAY_PID" 2>/dev/null || break
+            sleep 0.05
+        done
+        [ -n "$ready" ] && break
+    done
+    [ -n "$ready" ] || e2e_fail "the system tray did not start: $(cat "$E2E_TMP/trayer.log")"
+    openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
     WM_PID=$!
-    trayer --edge top --align right --widthtype pixel --width 120 --heighttype pixel \
-        --height 24 --transparent false >/dev/null 2>&1 &
-    TRAY_PID=$!
     for _ in $(seq 200); do
-        [ -n "$(xdotool search --onlyvisible --class trayer 2>/dev/null)" ] && return 0
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
         sleep 0.05
     done
-    e2e_fail "the system tray did not start"
+    e2e_fail "the window manager did not start"
 }
 
 # The tray icon is the program's small window inside the tray: the only visible window named
