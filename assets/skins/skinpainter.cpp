@@ -786,7 +786,9 @@ SkinLook WindowsXP() {
     v.fore = QColor(0, 0, 0);
     v.title = QColor(216, 228, 248);
     v.titleFocus = QColor(255, 255, 255);
-    v.fontName = "WenQuanYi Micro Hei";
+    // A face with a real bold weight: the title is bold, and Latin text drawn in a face that
+    // has only a regular weight stays thin while its Chinese characters are emboldened.
+    v.fontName = "DejaVu Sans";
     v.fontSize = "10";
     v.bold = "1";
     v.italic = "0";
