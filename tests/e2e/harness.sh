@@ -18,6 +18,9 @@ set -euo pipefail
 E2E_BUILD=${E2E_BUILD:?the build folder}
 E2E_SOURCE=${E2E_SOURCE:?the source folder}
 
+# Milliseconds of the clock, so that a wait of one second lasts a whole second.
+e2e_now_ms() { date +%s%3N; }
+
 e2e_fail() {
     echo "FAIL: $*" >&2
     if [ -n "${DISPLAY:-}" ] && [ -n "${E2E_TMP:-}" ]; then
@@ -127,8 +130,8 @@ e2e_desktop() {
 # after the program (its pop-up menus carry their captions as names).
 e2e_wait_tray_icon() {
     local seconds=${1:-15} id
-    local deadline=$(($(date +%s) + seconds))
-    while [ "$(date +%s)" -lt "$deadline" ]; do
+    local deadline=$(($(e2e_now_ms) + seconds * 1000))
+    while [ "$(e2e_now_ms)" -lt "$deadline" ]; do
         for id in $(xdotool search --onlyvisible --class '^lexarion$' 2>/dev/null); do
             if [ "$(xdotool getwindowname "$id" 2>/dev/null)" = lexarion ]; then
                 echo "$id"
@@ -163,8 +166,8 @@ e2e_window_ids() {
 
 e2e_wait_window() {
     local name=$1 seconds=${2:-15} id
-    local deadline=$(($(date +%s) + seconds))
-    while [ "$(date +%s)" -lt "$deadline" ]; do
+    local deadline=$(($(e2e_now_ms) + seconds * 1000))
+    while [ "$(e2e_now_ms)" -lt "$deadline" ]; do
         id=$(e2e_window_ids "$name" | head -1)
         if [ -n "$id" ]; then
             echo "$id"
@@ -202,9 +205,9 @@ e2e_replace_text() {
 
 e2e_wait_exit() {
     local seconds=${1:-15}
-    local deadline=$(($(date +%s) + seconds))
+    local deadline=$(($(e2e_now_ms) + seconds * 1000))
     while kill -0 "$PROGRAM_PID" 2>/dev/null; do
-        [ "$(date +%s)" -lt "$deadline" ] || e2e_fail "the program did not end within ${seconds}s"
+        [ "$(e2e_now_ms)" -lt "$deadline" ] || e2e_fail "the program did not end within ${seconds}s"
         sleep 0.05
     done
     EXIT_CODE=0

@@ -55,7 +55,7 @@ case_minimise_to_tray() {
     # A double click while the console is shown changes nothing.
     e2e_click "$ICON" 11 11 1 2
     sleep 0.3
-    e2e_wait_window "Lexarion - [Gus]" 1 >/dev/null
+    e2e_wait_window "Lexarion - [Gus]" 5 >/dev/null
 }
 
 # While the about box is open the tray icon does not pop up its menu.
