@@ -21,6 +21,8 @@ public:
     virtual void ShowMessage(const QString& text, const QString& title, MessageIcon icon) = 0;
 };
 
+class SpeechEngine;
+
 class AppState {
 public:
     // `programFolder` is the folder that holds the executable and every file the program keeps.
@@ -42,6 +44,9 @@ public:
     QString loadedWordListPath;
     // The user's reminders.
     LineList reminderList;
+    // The engine every window speaks through; it belongs to the hidden owner window and is
+    // there while that window is (none before start-up has loaded it).
+    SpeechEngine* speech = nullptr;
 
     // The current local date and time; replaceable so the plan and the reminders can be driven.
     QDateTime Now() const { return clock_ ? clock_() : QDateTime::currentDateTime(); }

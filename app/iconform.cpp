@@ -1,6 +1,8 @@
 #include "app/iconform.h"
 
 #include "app/appstate.h"
+#include "memorize/speech.h"
+#include "platform/speechengine.h"
 #include "platform/trayicon.h"
 #include "skin/xpmenu.h"
 
@@ -11,10 +13,11 @@
 namespace lexarion {
 
 IconForm::IconForm(AppState& app, std::unique_ptr<TrayIcon> tray,
+                   std::unique_ptr<SpeechEngine> speech,
                    std::function<void(const QString&)> command,
                    std::function<bool()> consoleVisible, QWidget* parent)
-    : QWidget(parent), app_(app), tray_(std::move(tray)), command_(std::move(command)),
-      consoleVisible_(std::move(consoleVisible)) {
+    : QWidget(parent), app_(app), tray_(std::move(tray)), speech_(std::move(speech)),
+      command_(std::move(command)), consoleVisible_(std::move(consoleVisible)) {
     setObjectName(QStringLiteral("IconForm"));
     RememberFormSpeakingStarted = false;
     mainMenu_ = BuildMenu(this, QStringLiteral("主菜单"), MainMenuItems());
@@ -26,6 +29,10 @@ IconForm::IconForm(AppState& app, std::unique_ptr<TrayIcon> tray,
     Item(QStringLiteral("RememberFormPlayMenu"))->setChecked(false);
     InstallXPMenu(this);
     mustRememberMinutes = 1;
+    if (speech_) {
+        ApplySpeechSettings(app_, *speech_);
+        app_.speech = speech_.get();
+    }
 
     // The work of the two timers (the must-remember test, the reminder check) belongs to
     // their windows; while a program window is open they must stay quiet in any case.
@@ -130,6 +137,9 @@ void IconForm::RememberFormCheckMainMenu() {
 }
 
 void IconForm::CloseForm() {
+    if (app_.speech == speech_.get())
+        app_.speech = nullptr;
+    StopSpeaking(speech_.get());
     UninstallXPMenu(this);
     timer1_.stop();
     timer2_.stop();

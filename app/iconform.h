@@ -1,9 +1,10 @@
 #pragma once
 
-// The hidden owner window: the tray icon, the tray menu and the memorization menu, and the
-// two background timers. It is never shown.
+// The hidden owner window: the tray icon, the tray menu and the memorization menu, the speech
+// engine and the two background timers. It is never shown.
 
 #include "app/traymenu.h"
+#include "platform/speechengine.h"
 
 #include <QHash>
 #include <QTimer>
@@ -23,13 +24,15 @@ class IconForm : public QWidget {
     Q_OBJECT
 public:
     // `command(name)` runs the command of the menu item `name`; `consoleVisible()` tells
-    // whether the console can be seen.
-    IconForm(AppState& app, std::unique_ptr<TrayIcon> tray,
+    // whether the console can be seen. While the window lives, its speech engine is the
+    // program's (`app.speech`).
+    IconForm(AppState& app, std::unique_ptr<TrayIcon> tray, std::unique_ptr<SpeechEngine> speech,
              std::function<void(const QString&)> command, std::function<bool()> consoleVisible,
              QWidget* parent = nullptr);
     ~IconForm() override;
 
     bool TrayIconShown() const { return trayIconShown_; }
+    SpeechEngine* TextToSpeech1() const { return speech_.get(); }
     bool RememberFormSpeakingStarted = false;
     int mustRememberMinutes = 1;
 
@@ -57,6 +60,7 @@ private:
 
     AppState& app_;
     std::unique_ptr<TrayIcon> tray_;
+    std::unique_ptr<SpeechEngine> speech_;
     std::function<void(const QString&)> command_;
     std::function<bool()> consoleVisible_;
     bool trayIconShown_ = false;

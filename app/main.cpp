@@ -4,6 +4,7 @@
 #include "app/fontsetup.h"
 #include "app/settings.h"
 #include "app/shell.h"
+#include "platform/espeakspeech.h"
 #include "platform/fontinstall.h"
 #include "platform/terminationsignals.h"
 #include "platform/trayicon.h"
@@ -23,7 +24,8 @@ int main(int argc, char** argv) {
 
     DesktopUrlOpener opener;
     ApplicationFontRegistrar registrar;
-    Shell shell(app, {[] { return std::make_unique<SystemTrayIcon>(); }, &opener, &registrar,
+    Shell shell(app, {[] { return std::make_unique<SystemTrayIcon>(); },
+                      [] { return std::make_unique<EspeakSpeech>(); }, &opener, &registrar,
                       UserFontFolder()});
     QObject::connect(&shell, &Shell::Finished, &application, &QCoreApplication::exit,
                      Qt::QueuedConnection);

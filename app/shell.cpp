@@ -13,6 +13,8 @@
 #include "app/tipondayform.h"
 #include "app/traymenu.h"
 #include "app/welcomeform.h"
+#include "memorize/speech.h"
+#include "platform/speechengine.h"
 #include "platform/trayicon.h"
 
 #include <QAction>
@@ -99,8 +101,10 @@ void Shell::HideSplash(bool stopTimer) {
 
 void Shell::LoadIconForm() {
     std::unique_ptr<TrayIcon> tray = services_.makeTray ? services_.makeTray() : nullptr;
+    std::unique_ptr<SpeechEngine> speech = services_.makeSpeech ? services_.makeSpeech() : nullptr;
     icon_ = new IconForm(
-        app_, std::move(tray), [this](const QString& name) { MenuCommand(name); },
+        app_, std::move(tray), std::move(speech),
+        [this](const QString& name) { MenuCommand(name); },
         [this] { return console_ && console_->isVisible() && !console_->isMinimized(); });
 }
 
@@ -265,8 +269,11 @@ void Shell::MenuCommand(const QString& name) {
         if (console_)
             console_->close();
     } else if (name == u"RememberFormSpeakMenu") {
-        if (QAction* item = icon_ ? icon_->Item(name) : nullptr)
+        if (QAction* item = icon_ ? icon_->Item(name) : nullptr) {
             StoreSpeakSetting(app_, item->isChecked());
+            if (!item->isChecked())
+                StopSpeaking(app_.speech);
+        }
     } else if (name.startsWith(u"RememberFormDirectionSubMenu")) {
         const int chosen = name.back().digitValue();
         ChooseDirection(app_, chosen);

@@ -21,6 +21,7 @@ class ControlForm;
 class FontRegistrar;
 class IconForm;
 class LoginForm;
+class SpeechEngine;
 class TextEffectForm;
 class TipOnDayForm;
 class TrayIcon;
@@ -30,6 +31,7 @@ class WelcomeForm;
 // The platform services the shell uses, replaceable for tests.
 struct ShellServices {
     std::function<std::unique_ptr<TrayIcon>()> makeTray;
+    std::function<std::unique_ptr<SpeechEngine>()> makeSpeech;
     UrlOpener* urlOpener = nullptr;
     FontRegistrar* fontRegistrar = nullptr;
     QString fontsFolder;

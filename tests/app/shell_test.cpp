@@ -1,14 +1,17 @@
 // The whole shell over a fixture program folder: ending the program (a kill, the end of the
 // session) while a window is shown modally closes that window first and then runs the normal
-// shutdown, without pulling windows away from the handler that opened it.
+// shutdown, without pulling windows away from the handler that opened it; the speech engine
+// of the owner window.
 
 #include "app/appstate.h"
 #include "app/controlform.h"
+#include "app/iconform.h"
 #include "app/loginform.h"
 #include "app/shell.h"
 #include "app/tipondayform.h"
 #include "skin/buttonxp.h"
 #include "skin/textboxxp.h"
+#include "support/recordingspeech.h"
 #include "support/userfixture.h"
 
 #include <QApplication>
@@ -17,6 +20,7 @@
 #include <QtTest>
 
 using namespace lexarion;
+using lexarion::testing::RecordingSpeech;
 using lexarion::testing::UserFixture;
 
 namespace {
@@ -27,7 +31,8 @@ struct ShellFixture : UserFixture {
         folder.Write("Dicts/cet-4.wsl", lexarion::testing::Gb("abandon#放弃\r\nability#能力\r\n"));
         folder.Write("users/Bob/config.ini", "[TipOnDaySetting]\r\nShowOnStart=0\r\n");
     }
-    Shell shell{app, ShellServices{}};
+    RecordingSpeech* speech = nullptr; // the owner window's, once loaded
+    Shell shell{app, Services()};
     QSignalSpy finished{&shell, &Shell::Finished};
 
     // Logs Bob in; the start-up runs once the splash has waited.
@@ -52,6 +57,17 @@ struct ShellFixture : UserFixture {
         poll->start(20);
     }
 
+    // No tray, no browser, no fonts; a speech engine that records.
+    ShellServices Services() {
+        ShellServices services;
+        services.makeSpeech = [this] {
+            auto engine = std::make_unique<RecordingSpeech>();
+            speech = engine.get();
+            return engine;
+        };
+        return services;
+    }
+
     QString GlobalSettings() const { return QString::fromLatin1(folder.Read("config.ini")); }
 };
 
@@ -63,6 +79,7 @@ private slots:
     void endingWithTheAboutBoxOpenClosesItAndShutsDown();
     void endingDuringTheTipAtStartUpClosesItAsTheUserWould();
     void endingDuringAStartUpMessageFinishesTheStartUpFirst();
+    void theOwnerWindowSpeaksWithTheUsersVoiceAndSpeed();
 };
 
 void ShellTest::endingWithTheAboutBoxOpenClosesItAndShutsDown() {
@@ -113,6 +130,38 @@ void ShellTest::endingDuringAStartUpMessageFinishesTheStartUpFirst() {
     QVERIFY(f.app.loadedWordListPath.endsWith(QStringLiteral("Dicts/cet-4.wsl")));
     QVERIFY(f.GlobalSettings().contains(QStringLiteral("LastUser=Bob")));
     QVERIFY(f.folder.Exists("users/Bob/remind.txt"));
+}
+
+void ShellTest::theOwnerWindowSpeaksWithTheUsersVoiceAndSpeed() {
+    ShellFixture f;
+    f.folder.Write("users/Bob/config.ini", "[General]\r\nSpeakMode=2\r\nSpeakSpeed=220.7\r\n"
+                                           "[TipOnDaySetting]\r\nShowOnStart=0\r\n");
+    f.LogIn();
+    QTRY_VERIFY_WITH_TIMEOUT(f.shell.Console() && f.shell.Console()->isVisible(), 5000);
+    QVERIFY(f.speech);
+    QCOMPARE(f.app.speech, f.speech);
+    QCOMPARE(f.speech->mode, 2);
+    QCOMPARE(f.speech->speed, 220);
+
+    // "自动朗读单词(&R)" switched on stores the setting; switched off while speaking, it stops
+    // the speech as well.
+    QAction* speak = f.shell.Icon()->Item(QStringLiteral("RememberFormSpeakMenu"));
+    QVERIFY(!speak->isChecked());
+    f.speech->speaking = true;
+    speak->trigger();
+    QVERIFY(QString::fromLatin1(f.folder.Read("users/Bob/config.ini")).contains("EnableSpeak=1"));
+    QVERIFY(f.speech->calls.isEmpty());
+    speak->trigger();
+    QVERIFY(QString::fromLatin1(f.folder.Read("users/Bob/config.ini")).contains("EnableSpeak=0"));
+    QCOMPARE(f.speech->calls, QStringList({"Stop"}));
+    speak->trigger();
+    speak->trigger(); // not speaking now: nothing to stop
+    QCOMPARE(f.speech->calls, QStringList({"Stop"}));
+
+    // After the shutdown nothing speaks through the released window.
+    f.shell.Terminate();
+    QTRY_COMPARE(f.finished.count(), 1);
+    QVERIFY(!f.app.speech);
 }
 
 QTEST_MAIN(ShellTest)

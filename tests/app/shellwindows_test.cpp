@@ -288,7 +288,7 @@ void ShellWindowsTest::aNewSkinChangesTheConsoleFrameAtOnce() {
 void ShellWindowsTest::theTrayMenusAreFlatMenusDrawnAnewAfterEachRefresh() {
     UserFixture f;
     IconForm icon(
-        f.app, nullptr, [](const QString&) {}, [] { return true; });
+        f.app, nullptr, nullptr, [](const QString&) {}, [] { return true; });
     QVERIFY(IsXPMenuInstalled(&icon));
     const auto registered = [&](QAction* item) {
         return RegisteredMenuItems().Find(MenuIdOf(item), quintptr(&icon)).has_value();
@@ -337,7 +337,7 @@ void ShellWindowsTest::theTrayMenusAreFlatMenusDrawnAnewAfterEachRefresh() {
 void ShellWindowsTest::closingTheOwnerWindowRemovesTheFlatMenus() {
     UserFixture f;
     IconForm icon(
-        f.app, nullptr, [](const QString&) {}, [] { return false; });
+        f.app, nullptr, nullptr, [](const QString&) {}, [] { return false; });
     QAction* exit = ItemOf(icon, "ExitMenu");
     icon.CloseForm();
     QVERIFY(!IsXPMenuInstalled(&icon));

@@ -1,0 +1,43 @@
+#include "memorize/speech.h"
+
+#include "app/settings.h"
+#include "platform/numbertext.h"
+#include "platform/speechengine.h"
+
+#include <limits>
+
+namespace lexarion {
+
+namespace {
+
+int SettingAsWholeNumber(const AppState& app, const char* key, const char* fallback) {
+    const double value = Truncate(NumberValue(ReadSetting(
+        app, QStringLiteral("General"), QString::fromLatin1(key), QString::fromLatin1(fallback))));
+    // A hand-edited value beyond any speed or voice is held at the ends of the range.
+    if (value <= std::numeric_limits<int>::min())
+        return std::numeric_limits<int>::min();
+    if (value >= std::numeric_limits<int>::max())
+        return std::numeric_limits<int>::max();
+    return int(value);
+}
+
+} // namespace
+
+void SpeakText(SpeechEngine* engine, const QString& text) {
+    if (!engine)
+        return;
+    StopSpeaking(engine);
+    engine->Speak(text);
+}
+
+void StopSpeaking(SpeechEngine* engine) {
+    if (engine && engine->IsSpeaking())
+        engine->Stop();
+}
+
+void ApplySpeechSettings(const AppState& app, SpeechEngine& engine) {
+    engine.SetMode(SettingAsWholeNumber(app, "SpeakMode", "1"));
+    engine.SetSpeed(SettingAsWholeNumber(app, "SpeakSpeed", "170"));
+}
+
+} // namespace lexarion
