@@ -76,7 +76,9 @@ private:
     void MakeDictionary(QRandomGenerator& rng) {
         QStringList words;
         const auto less = [](const QString& a, const QString& b) { return CompareWords(a, b) < 0; };
-        const auto same = [](const QString& a, const QString& b) { return CompareWords(a, b) == 0; };
+        const auto same = [](const QString& a, const QString& b) {
+            return CompareWords(a, b) == 0;
+        };
         while (words.size() < DictionaryEntries) {
             while (words.size() < DictionaryEntries + 20'000)
                 words.append(RandomLetters(rng, 3, 12));
@@ -109,11 +111,10 @@ private:
                     terms_.append(term);
             }
             std::sort(entries.begin(), entries.end());
-            entries.erase(std::unique(entries.begin(), entries.end(),
-                                      [](const auto& a, const auto& b) {
-                                          return a.first == b.first;
-                                      }),
-                          entries.end());
+            entries.erase(
+                std::unique(entries.begin(), entries.end(),
+                            [](const auto& a, const auto& b) { return a.first == b.first; }),
+                entries.end());
         }
         entries.resize(IndexLines);
         QStringList lines;
