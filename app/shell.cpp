@@ -43,6 +43,7 @@ Shell::~Shell() {
     if (app_.Presenter() == &presenter_)
         app_.SetMessagePresenter(nullptr);
     delete icon_;
+    delete textEffect_; // a window of its own, owned by nobody
 }
 
 LoginForm* Shell::Login() const {
@@ -236,10 +237,11 @@ void Shell::OpenAbout() {
 
 void Shell::OpenTextEffect() {
     RunGuarded(app_, [&] {
-        if (textEffect_ && !textEffect_->Running())
-            textEffect_->deleteLater();
-        textEffect_ = new TextEffectForm(console_);
+        // An open credit screen is brought to the front; its effect runs once per opening.
+        if (!textEffect_)
+            textEffect_ = new TextEffectForm(console_);
         textEffect_->show();
+        textEffect_->raise();
         textEffect_->activateWindow();
     });
 }

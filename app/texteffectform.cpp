@@ -8,10 +8,11 @@
 #include <QPainter>
 #include <QPointer>
 #include <QThread>
+#include <QTimer>
 
 namespace lexarion {
 
-TextEffectForm::TextEffectForm(QWidget* parent) : QWidget(parent, Qt::Window) {
+TextEffectForm::TextEffectForm(QWidget* owner) : QWidget(nullptr, Qt::Window) {
     setObjectName(QStringLiteral("TextEffectForm"));
     setWindowTitle(QStringLiteral("Cool Text"));
     setFixedSize(420, 120);
@@ -21,18 +22,21 @@ TextEffectForm::TextEffectForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setAutoFillBackground(true);
     activated_ = false;
     // Opened from the console, it comes up in the middle of it.
-    if (parent != nullptr)
-        move(parent->window()->geometry().center() - rect().center());
+    if (owner != nullptr)
+        move(owner->window()->geometry().center() - rect().center());
 }
 
 bool TextEffectForm::event(QEvent* event) {
     const bool handled = QWidget::event(event);
     if (event->type() == QEvent::WindowActivate && !activated_) {
         activated_ = true;
+        // The frames are drawn just after the activation has been delivered, not inside it:
+        // the delivery walks a list of the program's windows, which a window released while
+        // the animation runs (the console at the end of the program) would leave dangling.
         if (running_)
             running_ = false;
         else
-            Animate();
+            QTimer::singleShot(0, this, &TextEffectForm::Animate);
     }
     return handled;
 }
@@ -40,14 +44,22 @@ bool TextEffectForm::event(QEvent* event) {
 void TextEffectForm::closeEvent(QCloseEvent* event) {
     running_ = false;
     QWidget::closeEvent(event);
+    if (animating_)
+        releaseWhenDone_ = true;
+    else
+        deleteLater();
 }
 
 void TextEffectForm::Animate() {
+    if (!isVisible())
+        return; // closed before it began
     canvas_ = QPixmap(size());
     canvas_.fill(Qt::white);
     update();
-    // The window may be closed and released from inside the frame loop.
+    // Deleting the window from inside the frame loop (other than by closing it, which waits
+    // for the loop) would pull it away from its own activation.
     QPointer<TextEffectForm> self(this);
+    animating_ = true;
     running_ = true;
     QFont font(QStringLiteral("宋体"));
     font.setBold(true);
@@ -58,8 +70,12 @@ void TextEffectForm::Animate() {
         font.setBold(line.bold);
         AnimateText(line, font);
     }
-    if (self)
-        running_ = false;
+    if (!self)
+        return;
+    running_ = false;
+    animating_ = false;
+    if (releaseWhenDone_)
+        deleteLater(); // released once the activation has returned
 }
 
 void TextEffectForm::AnimateText(const CreditLine& line, const QFont& lineFont) {

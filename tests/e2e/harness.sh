@@ -8,6 +8,7 @@
 #   e2e_write RELATIVE TEXT      write a file of the program folder (UTF-8 text as given)
 #   e2e_start                    start the program (sets PROGRAM_PID, STARTED_AT)
 #   e2e_wait_window NAME [SECS]  wait for a visible window titled NAME, print its id
+#   e2e_log_in NAME              log NAME in at the login window, print the console's id
 #   e2e_no_window NAME           true when no visible window is titled NAME
 #   e2e_type WINDOW TEXT, e2e_key WINDOW KEY...
 #   e2e_wait_exit [SECS]         wait for the program to end; its exit code in EXIT_CODE
@@ -177,6 +178,14 @@ e2e_wait_window() {
         sleep 0.05
     done
     e2e_fail "no window '$name' after ${seconds}s"
+}
+
+e2e_log_in() {
+    local login
+    login=$(e2e_wait_window "Lexarion用户登陆")
+    e2e_replace_text "$login" "$1"
+    e2e_key "$login" Return
+    e2e_wait_window "Lexarion - [$1]" 15
 }
 
 e2e_no_window() { [ -z "$(e2e_window_ids "$1")" ]; }

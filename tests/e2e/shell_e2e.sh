@@ -98,11 +98,7 @@ case_tip_on_start() {
 case_terminate() {
     e2e_begin
     e2e_start
-    local login
-    login=$(e2e_wait_window "Lexarion用户登陆")
-    e2e_replace_text "$login" "Eve"
-    e2e_key "$login" Return
-    e2e_wait_window "Lexarion - [Eve]" >/dev/null
+    e2e_log_in Eve >/dev/null
     kill -TERM "$PROGRAM_PID"
     e2e_wait_exit
     [ "$EXIT_CODE" = 0 ] || e2e_fail "exit code $EXIT_CODE"
@@ -113,11 +109,8 @@ case_terminate() {
 case_terminate_over_about() {
     e2e_begin
     e2e_start
-    local login console
-    login=$(e2e_wait_window "Lexarion用户登陆")
-    e2e_replace_text "$login" "Flo"
-    e2e_key "$login" Return
-    console=$(e2e_wait_window "Lexarion - [Flo]")
+    local console
+    console=$(e2e_log_in Flo)
     # The seventh button from the start is "关于本软件".
     e2e_key "$console" Tab Tab Tab Tab Tab Tab Tab space
     e2e_wait_window "关于本软件" 5 >/dev/null
@@ -125,6 +118,27 @@ case_terminate_over_about() {
     e2e_wait_exit
     [ "$EXIT_CODE" = 0 ] || e2e_fail "exit code $EXIT_CODE"
     grep -q "LastUser=Flo" "$PROGRAM/config.ini" || e2e_fail "LastUser not written"
+}
+
+# Eleven plain clicks on the version label and a Ctrl+right click open the credit screen;
+# the console's exit button ends the program while its animation runs.
+case_exit_during_credits() {
+    e2e_begin
+    e2e_start
+    local console
+    console=$(e2e_log_in Gil)
+    # Apart by more than a double-click interval: each is a click of its own.
+    for _ in $(seq 11); do
+        e2e_click "$console" 50 409
+        sleep 0.45
+    done
+    xdotool mousemove --window "$console" 50 409 keydown ctrl click 3 keyup ctrl
+    e2e_wait_window "Cool Text" 5 >/dev/null
+    sleep 0.5
+    e2e_click "$console" 470 337 # 退出
+    e2e_wait_exit
+    [ "$EXIT_CODE" = 0 ] || e2e_fail "exit code $EXIT_CODE"
+    grep -q "LastUser=Gil" "$PROGRAM/config.ini" || e2e_fail "LastUser not written"
 }
 
 "case_$1"

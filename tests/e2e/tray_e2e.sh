@@ -8,11 +8,7 @@ login_on_desktop() {
     e2e_begin
     e2e_desktop
     e2e_start
-    local login
-    login=$(e2e_wait_window "Lexarion用户登陆")
-    e2e_replace_text "$login" "$1"
-    e2e_key "$login" Return
-    CONSOLE=$(e2e_wait_window "Lexarion - [$1]" 15)
+    CONSOLE=$(e2e_log_in "$1")
     ICON=$(e2e_wait_tray_icon)
 }
 
