@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-translations-l10n libgl-dev
     libespeak-ng-dev espeak-ng-data
     libxcb1-dev libxcb-keysyms1-dev
     fonts-arphic-uming fonts-arphic-ukai fonts-wqy-microhei fonts-dejavu-core
