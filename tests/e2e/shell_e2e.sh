@@ -50,6 +50,19 @@ case_rejected_name() {
     e2e_wait_window "Lexarion - [Bob]" >/dev/null
 }
 
+# "退出" at the login window ends the program: nothing was loaded, so nothing is written.
+case_quit_at_login() {
+    e2e_begin
+    e2e_start
+    local login
+    login=$(e2e_wait_window "Lexarion用户登陆")
+    e2e_click "$login" 224 101 # 退出
+    e2e_wait_exit
+    [ "$EXIT_CODE" = 0 ] || e2e_fail "exit code $EXIT_CODE"
+    [ ! -e "$PROGRAM/config.ini" ] || e2e_fail "config.ini was written: $(cat "$PROGRAM/config.ini")"
+    [ -z "$(ls "$PROGRAM/users")" ] || e2e_fail "a user folder was created"
+}
+
 # "DictionaryFile" names a missing list: the message, the default list, the setting unchanged.
 case_missing_dictionary() {
     e2e_begin
