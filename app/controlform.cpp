@@ -142,7 +142,6 @@ void ControlForm::ShowNormal() {
     // The normal state first: a window mapped while still minimised is handed to the window
     // manager as an icon, which would hide it to the tray again at once.
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-    setVisible(true);
     show();
     raise();
     activateWindow();

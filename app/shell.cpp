@@ -148,6 +148,10 @@ void Shell::SafeUnload(ShellWindow window) {
     case ShellWindow::TipOnDayForm:
         if (tip_)
             tip_->close();
+        // The credit screen is not among the windows the shutdown names; it goes with the last
+        // of them rather than outliving the console.
+        if (textEffect_)
+            textEffect_->close();
         break;
     case ShellWindow::RememberSettingForm:
     case ShellWindow::RememberForm:
@@ -156,8 +160,6 @@ void Shell::SafeUnload(ShellWindow window) {
         // These windows are opened by later parts of the program, which close them here.
         break;
     }
-    if (textEffect_ && window == ShellWindow::TipOnDayForm)
-        textEffect_->close();
 }
 
 void Shell::CloseIconForm() {

@@ -16,7 +16,7 @@ namespace lexarion {
 namespace {
 
 // The voices offered, in this order first; the engine's other English voices follow.
-constexpr const char* PreferredVoices[] = {"en-us", "en-gb"};
+const QStringList PreferredVoices = {QStringLiteral("en-us"), QStringLiteral("en-gb")};
 
 // One synthesis in progress on the synthesis thread, for the engine's sample callback.
 struct Collection {
@@ -77,11 +77,8 @@ private:
             if (FirstLanguage(voices[i]).startsWith(QLatin1String("en")))
                 english.append(voices[i]);
         const auto rank = [](const espeak_VOICE* voice) {
-            const QString language = FirstLanguage(voice);
-            const auto* end = std::end(PreferredVoices);
-            return int(std::find_if(std::begin(PreferredVoices), end,
-                                    [&](const char* p) { return language == QLatin1String(p); }) -
-                       std::begin(PreferredVoices));
+            const qsizetype preferred = PreferredVoices.indexOf(FirstLanguage(voice));
+            return preferred < 0 ? PreferredVoices.size() : preferred;
         };
         std::stable_sort(english.begin(), english.end(),
                          [&](const auto* a, const auto* b) { return rank(a) < rank(b); });

@@ -12,6 +12,7 @@
 #   e2e_no_window NAME           true when no visible window is titled NAME
 #   e2e_type WINDOW TEXT, e2e_key WINDOW KEY...
 #   e2e_wait_exit [SECS]         wait for the program to end; its exit code in EXIT_CODE
+#   e2e_expect_saved_end NAME    wait for a clean end (exit code 0) that wrote "LastUser=NAME"
 #   e2e_shot FILE                screenshot of the whole display
 #   e2e_fail MESSAGE             report and stop
 set -euo pipefail
@@ -104,8 +105,8 @@ e2e_begin() {
 e2e_desktop() {
     # The tray first: a window manager that is still starting up can drop the request to show
     # a new window, while it takes over windows that are already shown.
-    local attempt ready=
-    for attempt in 1 2 3; do
+    local ready=
+    for _ in 1 2 3; do
         trayer --edge top --align right --widthtype pixel --width 120 --heighttype pixel \
             --height 24 --transparent false >>"$E2E_TMP/trayer.log" 2>&1 &
         TRAY_PID=$!
@@ -222,6 +223,13 @@ e2e_wait_exit() {
     EXIT_CODE=0
     wait "$PROGRAM_PID" || EXIT_CODE=$?
     PROGRAM_PID=
+}
+
+e2e_expect_saved_end() {
+    e2e_wait_exit
+    [ "$EXIT_CODE" = 0 ] || e2e_fail "exit code $EXIT_CODE"
+    grep -q "LastUser=$1" "$PROGRAM/config.ini" ||
+        e2e_fail "LastUser not written: $(cat "$PROGRAM/config.ini" 2>/dev/null)"
 }
 
 e2e_shot() { import -window root "$1"; }

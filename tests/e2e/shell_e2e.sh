@@ -23,9 +23,7 @@ case_new_user() {
     [ -d "$PROGRAM/users/Ann2" ] || e2e_fail "users/Ann2 was not created"
     e2e_no_window "Lexarion用户登陆" || e2e_fail "the login window is still open"
     e2e_key "$console" alt+F4
-    e2e_wait_exit
-    [ "$EXIT_CODE" = 0 ] || e2e_fail "exit code $EXIT_CODE"
-    grep -q "LastUser=Ann2" "$PROGRAM/config.ini" || e2e_fail "LastUser not written: $(cat "$PROGRAM/config.ini")"
+    e2e_expect_saved_end Ann2
     [ -f "$PROGRAM/users/Ann2/remind.txt" ] || e2e_fail "the reminders were not saved"
 }
 
@@ -113,9 +111,7 @@ case_terminate() {
     e2e_start
     e2e_log_in Eve >/dev/null
     kill -TERM "$PROGRAM_PID"
-    e2e_wait_exit
-    [ "$EXIT_CODE" = 0 ] || e2e_fail "exit code $EXIT_CODE"
-    grep -q "LastUser=Eve" "$PROGRAM/config.ini" || e2e_fail "LastUser not written at SIGTERM"
+    e2e_expect_saved_end Eve
 }
 
 # SIGTERM while the about box is open: the box is closed, then the program shuts down.
@@ -128,9 +124,7 @@ case_terminate_over_about() {
     e2e_key "$console" Tab Tab Tab Tab Tab Tab Tab space
     e2e_wait_window "关于本软件" 5 >/dev/null
     kill -TERM "$PROGRAM_PID"
-    e2e_wait_exit
-    [ "$EXIT_CODE" = 0 ] || e2e_fail "exit code $EXIT_CODE"
-    grep -q "LastUser=Flo" "$PROGRAM/config.ini" || e2e_fail "LastUser not written"
+    e2e_expect_saved_end Flo
 }
 
 # Eleven plain clicks on the version label and a Ctrl+right click open the credit screen;
@@ -149,9 +143,7 @@ case_exit_during_credits() {
     e2e_wait_window "Cool Text" 5 >/dev/null
     sleep 0.5
     e2e_click "$console" 470 337 # 退出
-    e2e_wait_exit
-    [ "$EXIT_CODE" = 0 ] || e2e_fail "exit code $EXIT_CODE"
-    grep -q "LastUser=Gil" "$PROGRAM/config.ini" || e2e_fail "LastUser not written"
+    e2e_expect_saved_end Gil
 }
 
 "case_$1"

@@ -32,9 +32,7 @@ case_menu_exit() {
     local height
     height=$(xdotool getwindowgeometry "$menu" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')
     e2e_click "$menu" 40 $((height - 10))
-    e2e_wait_exit
-    [ "$EXIT_CODE" = 0 ] || e2e_fail "exit code $EXIT_CODE"
-    grep -q "LastUser=Fay" "$PROGRAM/config.ini" || e2e_fail "LastUser not written"
+    e2e_expect_saved_end Fay
 }
 
 # Minimised, the console goes into the tray; a double click on the icon brings it back.
