@@ -1,9 +1,9 @@
 #include "app/aboutform.h"
 
-#include "app/appstate.h"
 #include "app/publisher.h"
-#include "app/settings.h"
 #include "app/skinnedwindow.h"
+#include "core/appstate.h"
+#include "core/settings.h"
 #include "skin/buttonxp.h"
 
 #include <QFrame>

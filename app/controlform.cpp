@@ -1,10 +1,10 @@
 #include "app/controlform.h"
 
-#include "app/appstate.h"
 #include "app/consolelayout.h"
 #include "app/publisher.h"
-#include "app/settings.h"
 #include "app/skinnedwindow.h"
+#include "core/appstate.h"
+#include "core/settings.h"
 #include "skin/formcontrols.h"
 
 #include <QCloseEvent>

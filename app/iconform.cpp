@@ -1,6 +1,6 @@
 #include "app/iconform.h"
 
-#include "app/appstate.h"
+#include "core/appstate.h"
 #include "memorize/speech.h"
 #include "platform/speechengine.h"
 #include "platform/trayicon.h"

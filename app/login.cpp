@@ -1,7 +1,7 @@
 #include "app/login.h"
 
-#include "app/appstate.h"
-#include "app/settings.h"
+#include "core/appstate.h"
+#include "core/settings.h"
 #include "platform/privateprofile.h"
 #include "platform/textcodec.h"
 #include "platform/textfile.h"

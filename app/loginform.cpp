@@ -1,8 +1,8 @@
 #include "app/loginform.h"
 
-#include "app/appstate.h"
 #include "app/login.h"
 #include "app/skinnedwindow.h"
+#include "core/appstate.h"
 #include "skin/buttonxp.h"
 #include "skin/textboxxp.h"
 

@@ -1,9 +1,9 @@
 // Lexarion: starts with the login window; everything else follows from there.
 
-#include "app/appstate.h"
 #include "app/fontsetup.h"
-#include "app/settings.h"
 #include "app/shell.h"
+#include "core/appstate.h"
+#include "core/settings.h"
 #include "platform/espeakspeech.h"
 #include "platform/fontinstall.h"
 #include "platform/terminationsignals.h"

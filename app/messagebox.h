@@ -2,7 +2,7 @@
 
 // The program's message boxes as real windows.
 
-#include "app/appstate.h"
+#include "core/appstate.h"
 
 namespace lexarion {
 

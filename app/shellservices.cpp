@@ -1,7 +1,7 @@
 #include "app/shellservices.h"
 
-#include "app/appstate.h"
-#include "app/settings.h"
+#include "core/appstate.h"
+#include "core/settings.h"
 #include "platform/fontinstall.h"
 #include "platform/urlopener.h"
 

@@ -1,7 +1,8 @@
 #include "app/startup.h"
 
-#include "app/appstate.h"
-#include "app/settings.h"
+#include "core/appstate.h"
+#include "core/dialogguard.h"
+#include "core/settings.h"
 #include "platform/numbertext.h"
 #include "platform/textfile.h"
 #include "tools/reminders.h"
@@ -16,13 +17,11 @@ namespace {
 // which case start-up goes on with what was loaded.
 bool FailsStartup(AppState& app, StartupWindows& windows, const QString& message,
                   MessageIcon icon) {
-    if (app.dialogShowing)
-        return false;
-    app.dialogShowing = true;
-    windows.HideSplash(false);
-    if (MessagePresenter* presenter = app.Presenter())
-        presenter->ShowMessage(message, QStringLiteral("错误"), icon);
-    return true;
+    return RunGuarded(app, [&] {
+        windows.HideSplash(false);
+        if (MessagePresenter* presenter = app.Presenter())
+            presenter->ShowMessage(message, QStringLiteral("错误"), icon);
+    });
 }
 
 } // namespace
@@ -58,21 +57,12 @@ StartupResult RunStartup(AppState& app, StartupWindows& windows) {
     bool mustRememberStep = true;
     if (NumberValue(ReadSetting(app, QStringLiteral("TipOnDaySetting"),
                                 QStringLiteral("ShowOnStart"), QStringLiteral("0"))) != 0) {
-        if (app.dialogShowing) {
-            mustRememberStep = false;
-        } else {
-            app.dialogShowing = true;
-            windows.ShowTipOfDayModal();
-            app.dialogShowing = false;
-        }
+        mustRememberStep = RunGuarded(app, [&] { windows.ShowTipOfDayModal(); });
     }
-    if (mustRememberStep && !app.dialogShowing &&
+    if (mustRememberStep &&
         ReadSetting(app, QStringLiteral("MustRememberSetting"),
-                    QStringLiteral("EnableMustRemember"), QStringLiteral("0")) == u"1") {
-        app.dialogShowing = true;
-        windows.ShowMustRemember();
-        app.dialogShowing = false;
-    }
+                    QStringLiteral("EnableMustRemember"), QStringLiteral("0")) == u"1")
+        RunGuarded(app, [&] { windows.ShowMustRemember(); });
     windows.ShowConsole();
     windows.CloseSplash();
     return StartupResult::Running;

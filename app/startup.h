@@ -4,7 +4,7 @@
 // the windows they open and close are reached through small interfaces, so the order of the
 // steps and the rules for `dialogShowing` hold whatever the windows are.
 
-#include "app/linelist.h"
+#include "core/linelist.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #include "app/tipondayform.h"
 
-#include "app/appstate.h"
 #include "app/publisher.h"
 #include "app/skinnedwindow.h"
+#include "core/appstate.h"
 #include "skin/buttonxp.h"
 #include "skin/checkboxxp.h"
 #include "skin/framexp.h"

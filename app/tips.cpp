@@ -1,7 +1,7 @@
 #include "app/tips.h"
 
-#include "app/appstate.h"
-#include "app/settings.h"
+#include "core/appstate.h"
+#include "core/settings.h"
 #include "platform/numbertext.h"
 #include "platform/textfile.h"
 

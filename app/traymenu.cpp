@@ -1,6 +1,6 @@
 #include "app/traymenu.h"
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "platform/numbertext.h"
 #include "wordlist/mydict.h"
 

@@ -3,7 +3,7 @@
 // The owner window's menus as data, the tray events they answer and the refresh of the
 // memorization menu, without the window.
 
-#include "app/appstate.h"
+#include "core/appstate.h"
 
 #include <QList>
 #include <QString>
@@ -33,17 +33,6 @@ enum class TrayAction { Ignore, ShowConsole, PopUpMainMenu };
 // visible; a right-button release opens the tray menu.
 TrayAction TrayEventAction(int message, bool trayIconShown, bool mainMenuEnabled,
                            bool dialogShowing, bool consoleVisible);
-
-// Runs `open` with `dialogShowing` set, unless it is set already; false when it did nothing.
-// A modal window keeps the flag set while it is open, a modeless one only while it opens.
-template <typename Open> bool RunGuarded(AppState& app, Open&& open) {
-    if (app.dialogShowing)
-        return false;
-    app.dialogShowing = true;
-    open();
-    app.dialogShowing = false;
-    return true;
-}
 
 // The state of the memorization menu as the refresh computes it from the settings and the
 // loaded list. Reading it writes "Direction" back when it is 0, 1 or 2.

@@ -2,8 +2,8 @@
 // entries (about 20 MB) with a Chinese index of 400,000 lines (about 16 MB), a 4,000-entry word
 // list, and a settings file of 60 keys. The files are generated in a temporary program folder.
 
-#include "app/appstate.h"
-#include "app/settings.h"
+#include "core/appstate.h"
+#include "core/settings.h"
 #include "platform/textcodec.h"
 #include "platform/textfile.h"
 #include "tools/lookupfile.h"

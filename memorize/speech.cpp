@@ -1,6 +1,6 @@
 #include "memorize/speech.h"
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "platform/numbertext.h"
 #include "platform/speechengine.h"
 

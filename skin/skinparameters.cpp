@@ -1,6 +1,6 @@
 #include "skin/skinparameters.h"
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "platform/numbertext.h"
 #include "platform/textfile.h"
 

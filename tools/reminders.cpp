@@ -1,7 +1,7 @@
 #include "tools/reminders.h"
 
-#include "app/appstate.h"
-#include "app/settings.h"
+#include "core/appstate.h"
+#include "core/settings.h"
 #include "platform/textfile.h"
 
 #include <QStringList>

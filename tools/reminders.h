@@ -8,7 +8,7 @@
 // `AppState::reminderList` and written back once at shutdown; in between every change is made
 // in the list only.
 
-#include "app/linelist.h"
+#include "core/linelist.h"
 
 #include <QString>
 

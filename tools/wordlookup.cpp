@@ -1,7 +1,7 @@
 #include "tools/wordlookup.h"
 
-#include "app/appstate.h"
-#include "app/settings.h"
+#include "core/appstate.h"
+#include "core/settings.h"
 #include "platform/textfile.h"
 #include "wordlist/mydict.h"
 #include "wordlist/wordcompare.h"

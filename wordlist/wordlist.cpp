@@ -1,6 +1,6 @@
 #include "wordlist/wordlist.h"
 
-#include "app/appstate.h"
+#include "core/appstate.h"
 #include "platform/textfile.h"
 
 #include <QFile>

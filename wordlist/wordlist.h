@@ -4,7 +4,7 @@
 // ";" is a comment (the first one, by convention, the list's description), a line is an entry
 // when it holds a "#" and is not a comment; every other line is ignored.
 
-#include "app/linelist.h"
+#include "core/linelist.h"
 
 #include <QString>
 

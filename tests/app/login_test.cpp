@@ -1,5 +1,5 @@
-#include "app/appstate.h"
 #include "app/login.h"
+#include "core/appstate.h"
 #include "support/tempprogramfolder.h"
 
 #include <QDir>

@@ -3,12 +3,12 @@
 // shutdown, without pulling windows away from the handler that opened it; the speech engine
 // of the owner window.
 
-#include "app/appstate.h"
 #include "app/controlform.h"
 #include "app/iconform.h"
 #include "app/loginform.h"
 #include "app/shell.h"
 #include "app/tipondayform.h"
+#include "core/appstate.h"
 #include "skin/buttonxp.h"
 #include "skin/textboxxp.h"
 #include "support/recordingspeech.h"

@@ -1,6 +1,6 @@
-#include "app/appstate.h"
 #include "app/console.h"
 #include "app/traymenu.h"
+#include "core/appstate.h"
 #include "support/tempprogramfolder.h"
 
 #include <gtest/gtest.h>
@@ -55,19 +55,6 @@ TEST(Menus, CarryEveryItemInOrderWithTheSubmenus) {
     EXPECT_EQ(remember[15].name, u"RememberFormDirectionMenu");
     EXPECT_EQ(remember[15].children[2].caption, QString::fromUtf8("随机(&R)"));
     EXPECT_EQ(remember.back().caption, QString::fromUtf8("关闭(&E)"));
-}
-
-TEST(Guarded, DoesNothingWhileAWindowIsShowingAndHoldsTheFlagWhileOpening) {
-    AppState app("/nonexistent");
-    bool flagInside = false;
-    EXPECT_TRUE(RunGuarded(app, [&] { flagInside = app.dialogShowing; }));
-    EXPECT_TRUE(flagInside);
-    EXPECT_FALSE(app.dialogShowing);
-    app.dialogShowing = true;
-    bool ran = false;
-    EXPECT_FALSE(RunGuarded(app, [&] { ran = true; }));
-    EXPECT_FALSE(ran);
-    EXPECT_TRUE(app.dialogShowing);
 }
 
 struct RememberMenuFixture : ::testing::Test {

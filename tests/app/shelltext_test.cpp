@@ -1,7 +1,7 @@
-#include "app/appstate.h"
 #include "app/shellservices.h"
 #include "app/texteffect.h"
 #include "app/tips.h"
+#include "core/appstate.h"
 #include "platform/fontinstall.h"
 #include "platform/urlopener.h"
 #include "support/tempprogramfolder.h"

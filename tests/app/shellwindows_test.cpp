@@ -4,12 +4,12 @@
 // anew after each refresh.
 
 #include "app/aboutform.h"
-#include "app/appstate.h"
 #include "app/controlform.h"
 #include "app/iconform.h"
 #include "app/loginform.h"
 #include "app/skinnedwindow.h"
 #include "app/tipondayform.h"
+#include "core/appstate.h"
 #include "platform/trayicon.h"
 #include "skin/buttonxp.h"
 #include "skin/formxp.h"

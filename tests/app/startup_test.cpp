@@ -1,5 +1,5 @@
-#include "app/appstate.h"
 #include "app/startup.h"
+#include "core/appstate.h"
 #include "support/tempprogramfolder.h"
 #include "tools/reminders.h"
 

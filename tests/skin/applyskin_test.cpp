@@ -1,7 +1,7 @@
 // ApplySkin on a real form: the form's colours, the frame taking them before its skin, the
 // label tag rule, and the skin named by the user's settings.
 
-#include "app/appstate.h"
+#include "core/appstate.h"
 #include "skin/applyskin.h"
 #include "skin/formcontrols.h"
 #include "skin/formxp.h"

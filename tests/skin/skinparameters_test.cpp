@@ -1,4 +1,4 @@
-#include "app/appstate.h"
+#include "core/appstate.h"
 #include "skin/skinparameters.h"
 #include "skin/twips.h"
 #include "support/tempprogramfolder.h"

@@ -3,7 +3,7 @@
 // A temporary program folder with the user "Alice" logged in: her folder below users/ exists
 // and the application object works over the folder.
 
-#include "app/appstate.h"
+#include "core/appstate.h"
 #include "support/tempprogramfolder.h"
 
 namespace lexarion::testing {

@@ -1,5 +1,5 @@
-#include "app/appstate.h"
-#include "app/settings.h"
+#include "core/appstate.h"
+#include "core/settings.h"
 #include "support/tempprogramfolder.h"
 #include "tools/lookupfile.h"
 #include "tools/wordlookup.h"

@@ -1,5 +1,5 @@
-#include "app/appstate.h"
-#include "app/settings.h"
+#include "core/appstate.h"
+#include "core/settings.h"
 #include "support/tempprogramfolder.h"
 #include "support/userfixture.h"
 #include "wordlist/mydict.h"

@@ -1,4 +1,4 @@
-#include "app/appstate.h"
+#include "core/appstate.h"
 #include "support/tempprogramfolder.h"
 #include "wordlist/wordentry.h"
 #include "wordlist/wordlist.h"

@@ -1,6 +1,6 @@
-#include "app/settings.h"
+#include "core/settings.h"
 
-#include "app/appstate.h"
+#include "core/appstate.h"
 #include "platform/privateprofile.h"
 #include "platform/textfile.h"
 

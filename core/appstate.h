@@ -3,7 +3,7 @@
 // The process-wide state of one run of Lexarion, made explicit: created at start-up and passed
 // to whatever needs it, so that a test can make a fresh one over a temporary program folder.
 
-#include "app/linelist.h"
+#include "core/linelist.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,4 +1,6 @@
-#include "app/appstate.h"
+#include "core/appstate.h"
+
+#include "core/dialogguard.h"
 
 namespace lexarion {
 
@@ -6,11 +8,9 @@ AppState::AppState(QString programFolder) : programFolder_(std::move(programFold
 
 void ShowProgramMessage(AppState& app, const QString& text, const QString& title,
                         MessageIcon icon) {
-    const bool wasShowing = app.dialogShowing;
-    app.dialogShowing = true;
+    DialogGuard guard(app);
     if (MessagePresenter* presenter = app.Presenter())
         presenter->ShowMessage(text, title, icon);
-    app.dialogShowing = wasShowing;
 }
 
 } // namespace lexarion
