@@ -9,6 +9,22 @@ QString ConsoleButtonLabel(int index) {
     return QString::fromUtf8(labels[index]);
 }
 
+Command ConsoleButtonCommand(int index) {
+    static constexpr std::array<Command, ConsoleButtonCount> commands = {
+        Command::OpenRememberForm,
+        Command::MustRememberSettings,
+        Command::FindWord,
+        Command::TipOfDay,
+        Command::RemindSettings,
+        Command::GeneralSettings,
+        Command::Help,
+        Command::About,
+        Command::HomePage,
+        Command::Exit,
+    };
+    return index >= 0 && index < ConsoleButtonCount ? commands[size_t(index)] : Command::None;
+}
+
 QString ConsoleButtonTooltip(int index) {
     if (index == ConsoleButtonCount - 1)
         return QStringLiteral("点击退出");

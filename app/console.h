@@ -4,6 +4,8 @@
 // which button the keyboard works on, and when a command or the credit screen runs. The window
 // forwards its mouse and key events here and draws the looks.
 
+#include "core/command.h"
+
 #include <QString>
 #include <array>
 
@@ -13,6 +15,8 @@ inline constexpr int ConsoleButtonCount = 10;
 
 enum class ButtonLook { Normal, Hover, Pressed };
 
+// The command of each button, from "单词记忆" to "退出".
+Command ConsoleButtonCommand(int index);
 // 点击进入"单词记忆" ... 点击退出, the tooltip of each button.
 QString ConsoleButtonTooltip(int index);
 // The label drawn on each button's picture.

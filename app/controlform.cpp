@@ -84,7 +84,7 @@ KeyModifiers ModifiersOf(Qt::KeyboardModifiers m) {
 
 } // namespace
 
-ControlForm::ControlForm(AppState& app, WindowHooks* hooks, std::function<void(int)> runCommand,
+ControlForm::ControlForm(AppState& app, WindowHooks* hooks, std::function<void(Command)> runCommand,
                          std::function<bool()> canHideToTray, QWidget* parent)
     : QWidget(parent), app_(app), runCommand_(std::move(runCommand)),
       canHideToTray_(std::move(canHideToTray)) {
@@ -135,7 +135,7 @@ void ControlForm::ShowLooks() {
 
 void ControlForm::Run(int index) {
     if (runCommand_)
-        runCommand_(index);
+        runCommand_(ConsoleButtonCommand(index));
 }
 
 void ControlForm::ShowNormal() {

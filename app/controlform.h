@@ -20,9 +20,9 @@ class WindowHooks;
 class ControlForm : public QWidget {
     Q_OBJECT
 public:
-    // `runCommand(i)` runs the command of button i; `canHideToTray()` tells whether a tray
+    // `runCommand(c)` runs the command of a pressed button; `canHideToTray()` tells whether a tray
     // icon is there to bring the console back.
-    ControlForm(AppState& app, WindowHooks* hooks, std::function<void(int)> runCommand,
+    ControlForm(AppState& app, WindowHooks* hooks, std::function<void(Command)> runCommand,
                 std::function<bool()> canHideToTray, QWidget* parent = nullptr);
     ~ControlForm() override;
 
@@ -53,7 +53,7 @@ private:
     void Run(int index);
 
     AppState& app_;
-    std::function<void(int)> runCommand_;
+    std::function<void(Command)> runCommand_;
     std::function<bool()> canHideToTray_;
     ConsoleButtons buttons_;
     QWidget* backImage_;

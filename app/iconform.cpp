@@ -13,8 +13,7 @@
 namespace lexarion {
 
 IconForm::IconForm(AppState& app, std::unique_ptr<TrayIcon> tray,
-                   std::unique_ptr<SpeechEngine> speech,
-                   std::function<void(const QString&)> command,
+                   std::unique_ptr<SpeechEngine> speech, std::function<void(Command)> command,
                    std::function<bool()> consoleVisible, QWidget* parent)
     : QWidget(parent), app_(app), tray_(std::move(tray)), speech_(std::move(speech)),
       command_(std::move(command)), consoleVisible_(std::move(consoleVisible)) {
@@ -26,7 +25,7 @@ IconForm::IconForm(AppState& app, std::unique_ptr<TrayIcon> tray,
         trayIconShown_ = tray_->Add(
             windowIcon(), QStringLiteral("Lexarion"),
             [this](int message, QPoint position) { TrayNotification(message, position); });
-    Item(QStringLiteral("RememberFormPlayMenu"))->setChecked(false);
+    Item(Command::PlayPause)->setChecked(false);
     InstallXPMenu(this);
     mustRememberMinutes = 1;
     if (speech_) {
@@ -70,19 +69,23 @@ QMenu* IconForm::BuildMenu(QWidget* parent, const QString& title,
             action = menu->addMenu(sub);
         } else {
             action = menu->addAction(item.caption);
-            const QString name = item.name;
-            connect(action, &QAction::triggered, this, [this, name] {
+            const Command command = item.command;
+            connect(action, &QAction::triggered, this, [this, command] {
                 if (command_)
-                    command_(name);
+                    command_(command);
             });
+            // Both menus give Help, About and HomePage; the first item found for a command is
+            // the one the window refreshes.
+            if (!commandItems_.contains(command))
+                commandItems_.insert(command, action);
         }
         action->setObjectName(item.name);
         items_.insert(item.name, action);
     }
-    for (const char* checkable : {"RememberFormPlayMenu", "RememberFormSpeakMenu",
-                                  "RememberFormFullScreenMenu", "RememberFormDirectionSubMenu0",
-                                  "RememberFormDirectionSubMenu1", "RememberFormDirectionSubMenu2"})
-        if (QAction* action = items_.value(QString::fromLatin1(checkable)))
+    for (const Command checkable :
+         {Command::PlayPause, Command::Speak, Command::FullScreen, Command::OrderForward,
+          Command::OrderReverse, Command::OrderRandom})
+        if (QAction* action = commandItems_.value(checkable))
             action->setCheckable(true);
     return menu;
 }
@@ -95,7 +98,7 @@ void IconForm::TrayNotification(int message, QPoint globalPosition) {
         break;
     case TrayAction::ShowConsole:
         if (command_)
-            command_(QStringLiteral("ControlMenu"));
+            command_(Command::ShowConsole);
         break;
     case TrayAction::PopUpMainMenu:
         RefreshMainMenu();
@@ -105,7 +108,7 @@ void IconForm::TrayNotification(int message, QPoint globalPosition) {
 }
 
 void IconForm::RefreshMainMenu() {
-    Item(QStringLiteral("ControlMenu"))->setEnabled(!(consoleVisible_ && consoleVisible_()));
+    Item(Command::ShowConsole)->setEnabled(!(consoleVisible_ && consoleVisible_()));
     ReinstallMenus();
 }
 
@@ -117,22 +120,18 @@ void IconForm::ReinstallMenus() {
 
 void IconForm::RememberFormCheckMainMenu() {
     const RememberMenuState state = ReadRememberMenuState(app_);
-    for (int i = 0; i < 3; ++i)
-        Item(QStringLiteral("RememberFormDirectionSubMenu%1").arg(i))
-            ->setChecked(state.directionChecked[size_t(i)]);
-    Item(QStringLiteral("RememberFormSpeakMenu"))->setChecked(state.speakChecked);
-    Item(QStringLiteral("RememberFormPreGroupMenu"))->setEnabled(state.preGroupEnabled);
-    Item(QStringLiteral("RememberFormNextGroupMenu"))->setEnabled(state.nextGroupEnabled);
-    for (int n = 0; n < 3; ++n) {
-        Item(QStringLiteral("RememberFormReadLoadSubMenu%1").arg(n))
-            ->setText(state.progressSlotCaptions[size_t(n)]);
-        Item(QStringLiteral("RememberFormSaveLoadSubMenu%1").arg(n))
-            ->setText(state.progressSlotCaptions[size_t(n)]);
-    }
-    Item(QStringLiteral("RememberFormFullScreenMenu"))->setChecked(state.fullScreenChecked);
-    Item(QStringLiteral("RememberFormAddToMyDictMenu"))->setEnabled(state.addToMyDictEnabled);
-    Item(QStringLiteral("RememberFormDeleteFromMyDictMenu"))
-        ->setEnabled(state.deleteFromMyDictEnabled);
+    for (const Command order : {Command::OrderForward, Command::OrderReverse, Command::OrderRandom})
+        Item(order)->setChecked(state.directionChecked[size_t(DirectionOf(order))]);
+    Item(Command::Speak)->setChecked(state.speakChecked);
+    Item(Command::PreviousGroup)->setEnabled(state.preGroupEnabled);
+    Item(Command::NextGroup)->setEnabled(state.nextGroupEnabled);
+    for (const Command slot :
+         {Command::LoadProgress0, Command::LoadProgress1, Command::LoadProgress2,
+          Command::SaveProgress0, Command::SaveProgress1, Command::SaveProgress2})
+        Item(slot)->setText(state.progressSlotCaptions[size_t(ProgressSlotOf(slot))]);
+    Item(Command::FullScreen)->setChecked(state.fullScreenChecked);
+    Item(Command::AddToMyDict)->setEnabled(state.addToMyDictEnabled);
+    Item(Command::DeleteFromMyDict)->setEnabled(state.deleteFromMyDictEnabled);
     ReinstallMenus();
 }
 

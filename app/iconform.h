@@ -23,11 +23,11 @@ class TrayIcon;
 class IconForm : public QWidget {
     Q_OBJECT
 public:
-    // `command(name)` runs the command of the menu item `name`; `consoleVisible()` tells
+    // `command(c)` runs the command of a chosen menu item; `consoleVisible()` tells
     // whether the console can be seen. While the window lives, its speech engine is the
     // program's (`app.speech`).
     IconForm(AppState& app, std::unique_ptr<TrayIcon> tray, std::unique_ptr<SpeechEngine> speech,
-             std::function<void(const QString&)> command, std::function<bool()> consoleVisible,
+             std::function<void(Command)> command, std::function<bool()> consoleVisible,
              QWidget* parent = nullptr);
     ~IconForm() override;
 
@@ -38,6 +38,8 @@ public:
 
     QMenu* MainMenu() const { return mainMenu_; }
     QMenu* RememberFormMainMenu() const { return rememberMenu_; }
+    // A menu item by the command it gives, or by its name (separators and submenus).
+    QAction* Item(Command command) const { return commandItems_.value(command); }
     QAction* Item(const QString& name) const { return items_.value(name); }
 
     // A notification of the tray icon (515 double click, 517 right button released).
@@ -61,12 +63,13 @@ private:
     AppState& app_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<SpeechEngine> speech_;
-    std::function<void(const QString&)> command_;
+    std::function<void(Command)> command_;
     std::function<bool()> consoleVisible_;
     bool trayIconShown_ = false;
     QMenu* mainMenu_ = nullptr;
     QMenu* rememberMenu_ = nullptr;
     QHash<QString, QAction*> items_;
+    QHash<Command, QAction*> commandItems_;
     QTimer timer1_;
     QTimer timer2_;
 };

@@ -4,11 +4,11 @@
 #include "app/shell.h"
 #include "core/appstate.h"
 #include "core/settings.h"
+#include "platform/applicationfontregistrar.h"
+#include "platform/desktopurlopener.h"
 #include "platform/espeakspeech.h"
-#include "platform/fontinstall.h"
+#include "platform/systemtrayicon.h"
 #include "platform/terminationsignals.h"
-#include "platform/trayicon.h"
-#include "platform/urlopener.h"
 
 #include <QApplication>
 #include <QIcon>

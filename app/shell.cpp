@@ -38,13 +38,81 @@ Shell::Shell(AppState& app, ShellServices services, QObject* parent)
     : QObject(parent), app_(app), services_(std::move(services)) {
     if (!app_.Presenter())
         app_.SetMessagePresenter(&presenter_);
+    DefineWindows();
 }
 
 Shell::~Shell() {
     if (app_.Presenter() == &presenter_)
         app_.SetMessagePresenter(nullptr);
     delete icon_;
-    delete textEffect_; // a window of its own, owned by nobody
+    // Windows of their own, owned by nobody.
+    for (auto& [id, window] : windows_)
+        if (window && !window->parent())
+            delete window;
+}
+
+// Each window the commands open: how it is made, over which window, and how it is shown.
+void Shell::DefineWindows() {
+    const auto consoleOwner = [this](CommandOrigin) -> QWidget* { return console_; };
+    entries_[ShellWindow::TipOnDayForm] = {
+        .make = [this](QWidget* owner) { return new TipOnDayForm(app_, &hooks_, owner); },
+        // The console's button opens it over the hidden owner window, the tray over the
+        // console.
+        .owner = [this](CommandOrigin origin) -> QWidget* {
+            return origin == CommandOrigin::Console ? static_cast<QWidget*>(icon_) : console_;
+        },
+    };
+    entries_[ShellWindow::AboutForm] = {
+        .make = [this](QWidget* owner) { return new AboutForm(app_, &hooks_, owner); },
+        .owner = consoleOwner,
+        .modality = Modality::Modal,
+    };
+    entries_[ShellWindow::TextEffectForm] = {
+        // The credit screen belongs to no window; its effect runs once per opening.
+        .make = [](QWidget*) { return new TextEffectForm(nullptr); },
+        .owner = consoleOwner,
+    };
+}
+
+QWidget* Shell::Window(ShellWindow window) const {
+    const auto found = windows_.find(window);
+    return found == windows_.end() ? nullptr : found->second.data();
+}
+
+QWidget* Shell::Open(ShellWindow window, CommandOrigin origin) {
+    const WindowEntry& entry = entries_.at(window);
+    QWidget* opened = nullptr;
+    const auto open = [&] {
+        if (QWidget* existing = Window(window); existing && entry.single) {
+            existing->show();
+            existing->raise();
+            existing->activateWindow();
+            opened = existing;
+            return;
+        }
+        QWidget* made = entry.make(entry.owner(origin));
+        windows_[window] = made;
+        opened = made;
+        const bool modal =
+            entry.modality == Modality::Modal ||
+            (entry.modality == Modality::ModalFromConsole && origin == CommandOrigin::Console);
+        if (auto* dialog = qobject_cast<QDialog*>(made); dialog && modal) {
+            dialog->exec();
+            return;
+        }
+        if (modal)
+            made->setWindowModality(Qt::ApplicationModal);
+        made->show();
+        made->raise();
+        made->activateWindow();
+    };
+    if (entry.guarded) {
+        if (!RunGuarded(app_, open))
+            return nullptr;
+    } else {
+        open();
+    }
+    return Window(window);
 }
 
 LoginForm* Shell::Login() const {
@@ -60,7 +128,7 @@ ControlForm* Shell::Console() const {
     return console_;
 }
 TipOnDayForm* Shell::Tip() const {
-    return tip_;
+    return qobject_cast<TipOnDayForm*>(Window(ShellWindow::TipOnDayForm));
 }
 
 void Shell::Start() {
@@ -106,13 +174,14 @@ void Shell::LoadIconForm() {
     std::unique_ptr<SpeechEngine> speech = services_.makeSpeech ? services_.makeSpeech() : nullptr;
     icon_ = new IconForm(
         app_, std::move(tray), std::move(speech),
-        [this](const QString& name) { MenuCommand(name); },
+        [this](Command command) { Run(command, CommandOrigin::Menu); },
         [this] { return console_ && console_->isVisible() && !console_->isMinimized(); });
 }
 
 void Shell::ShowTipOfDayModal() {
-    auto* tip = new TipOnDayForm(app_, &hooks_, welcome_);
-    tip_ = tip;
+    // Start-up has marked the screen as held already; the tip opens over the splash.
+    auto* tip = static_cast<QDialog*>(entries_.at(ShellWindow::TipOnDayForm).make(welcome_));
+    windows_[ShellWindow::TipOnDayForm] = tip;
     tip->exec();
 }
 
@@ -124,10 +193,11 @@ void Shell::ShowConsole() {
     if (services_.fontRegistrar)
         InstallPhoneticFont(app_, *services_.fontRegistrar, services_.fontsFolder);
     console_ = new ControlForm(
-        app_, &hooks_, [this](int index) { ButtonCommand(index); },
+        app_, &hooks_, [this](Command command) { Run(command, CommandOrigin::Console); },
         [this] { return icon_ && icon_->TrayIconShown(); });
     connect(console_, &ControlForm::Closing, this, &Shell::OnConsoleClosing);
-    connect(console_, &ControlForm::OpenTextEffect, this, &Shell::OpenTextEffect);
+    connect(console_, &ControlForm::OpenTextEffect, this,
+            [this] { Open(ShellWindow::TextEffectForm, CommandOrigin::Console); });
     console_->setAttribute(Qt::WA_DeleteOnClose);
     console_->setVisible(true);
     console_->show();
@@ -145,22 +215,16 @@ void Shell::UnhookConsole() {
 }
 
 void Shell::SafeUnload(ShellWindow window) {
-    switch (window) {
-    case ShellWindow::TipOnDayForm:
-        if (tip_)
-            tip_->close();
-        // The credit screen is not among the windows the shutdown names; it goes with the last
-        // of them rather than outliving the console.
-        if (textEffect_)
-            textEffect_->close();
-        break;
-    case ShellWindow::RememberSettingForm:
-    case ShellWindow::RememberForm:
-    case ShellWindow::MustRememberForm:
-    case ShellWindow::FindWordForm:
-        // These windows are opened by later parts of the program, which close them here.
-        break;
-    }
+    if (QWidget* open = Window(window))
+        open->close();
+}
+
+void Shell::UnloadOtherWindows() {
+    // The windows the shutdown does not name (the credit screen among them) go with the named
+    // ones rather than outliving the console.
+    for (auto& [id, window] : windows_)
+        if (window)
+            window->close();
 }
 
 void Shell::CloseIconForm() {
@@ -218,37 +282,6 @@ void Shell::ShowConsoleNormal() {
         console_->ShowNormal();
 }
 
-void Shell::OpenTip(QWidget* owner) {
-    RunGuarded(app_, [&] {
-        if (tip_) {
-            tip_->raise();
-            tip_->activateWindow();
-            return;
-        }
-        tip_ = new TipOnDayForm(app_, &hooks_, owner);
-        tip_->show();
-    });
-}
-
-void Shell::OpenAbout() {
-    RunGuarded(app_, [&] {
-        AboutForm about(app_, &hooks_, console_);
-        about.setAttribute(Qt::WA_DeleteOnClose, false);
-        about.exec();
-    });
-}
-
-void Shell::OpenTextEffect() {
-    RunGuarded(app_, [&] {
-        // An open credit screen is brought to the front; its effect runs once per opening.
-        if (!textEffect_)
-            textEffect_ = new TextEffectForm(console_);
-        textEffect_->show();
-        textEffect_->raise();
-        textEffect_->activateWindow();
-    });
-}
-
 void Shell::OpenHomePage() {
     if (services_.urlOpener)
         OpenInBrowser(app_, HomePageAddress.toString(), *services_.urlOpener);
@@ -259,63 +292,55 @@ void Shell::Help() {
         ShowHelp(app_, *services_.urlOpener);
 }
 
-void Shell::MenuCommand(const QString& name) {
-    if (name == u"ControlMenu") {
+void Shell::Run(Command command, CommandOrigin origin) {
+    switch (command) {
+    case Command::ShowConsole:
         ShowConsoleNormal();
-    } else if (name == u"TipsMenu") {
-        OpenTip(console_);
-    } else if (name == u"HelpMenu" || name == u"RememberFormHelpMenu") {
+        break;
+    case Command::TipOfDay:
+        Open(ShellWindow::TipOnDayForm, origin);
+        break;
+    case Command::Help:
         Help();
-    } else if (name == u"AboutMenu" || name == u"RememberFormAboutMenu") {
-        OpenAbout();
-    } else if (name == u"GoSoftWebSiteMenu" || name == u"RememberFormGoSoftWebSiteMenu") {
+        break;
+    case Command::About:
+        Open(ShellWindow::AboutForm, origin);
+        break;
+    case Command::HomePage:
         OpenHomePage();
-    } else if (name == u"ExitMenu") {
+        break;
+    case Command::Exit:
         if (console_)
             console_->close();
-    } else if (name == u"RememberFormSpeakMenu") {
-        if (QAction* item = icon_ ? icon_->Item(name) : nullptr) {
+        break;
+    case Command::Speak:
+        if (QAction* item = icon_ ? icon_->Item(command) : nullptr) {
             StoreSpeakSetting(app_, item->isChecked());
             if (!item->isChecked())
                 StopSpeaking(app_.speech);
         }
-    } else if (name.startsWith(u"RememberFormDirectionSubMenu")) {
-        const int chosen = name.back().digitValue();
+        break;
+    case Command::OrderForward:
+    case Command::OrderReverse:
+    case Command::OrderRandom: {
+        const int chosen = DirectionOf(command);
         ChooseDirection(app_, chosen);
-        for (int i = 0; i < 3; ++i)
-            if (i != chosen)
-                icon_->Item(QStringLiteral("RememberFormDirectionSubMenu%1").arg(i))
-                    ->setChecked(false);
-    } else if (name == u"MustRemeberSettingMenu" || name == u"RemindMenu" ||
-               name == u"GeneralSettingMenu") {
+        if (icon_)
+            for (const Command order :
+                 {Command::OrderForward, Command::OrderReverse, Command::OrderRandom})
+                if (order != command)
+                    icon_->Item(order)->setChecked(false);
+        break;
+    }
+    case Command::MustRememberSettings:
+    case Command::RemindSettings:
+    case Command::GeneralSettings:
         // Guarded like every settings window; the windows themselves come with their parts.
         RunGuarded(app_, [] {});
-    }
-    // The word window's commands, "单词记忆" and "单词速查" are connected by the parts that
-    // bring those windows.
-}
-
-void Shell::ButtonCommand(int index) {
-    switch (index) {
-    case 3:
-        OpenTip(icon_);
-        break;
-    case 6:
-        Help();
-        break;
-    case 7:
-        OpenAbout();
-        break;
-    case 8:
-        OpenHomePage();
-        break;
-    case 9:
-        if (console_)
-            console_->close();
         break;
     default:
-        // 0 to 2, 4 and 5 open the word window, the must-remember settings, the lookup, the
-        // reminder editor and the general settings, connected by the parts that bring them.
+        // The word window and its commands, and the lookup, are connected by the parts that
+        // bring those windows.
         break;
     }
 }

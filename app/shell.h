@@ -6,23 +6,23 @@
 
 #include "app/messagebox.h"
 #include "app/startup.h"
+#include "core/command.h"
 #include "skin/windowhooks.h"
 
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <map>
 #include <memory>
 
 namespace lexarion {
 
-class AboutForm;
 class AppState;
 class ControlForm;
 class FontRegistrar;
 class IconForm;
 class LoginForm;
 class SpeechEngine;
-class TextEffectForm;
 class TipOnDayForm;
 class TrayIcon;
 class UrlOpener;
@@ -35,6 +35,23 @@ struct ShellServices {
     UrlOpener* urlOpener = nullptr;
     FontRegistrar* fontRegistrar = nullptr;
     QString fontsFolder;
+};
+
+// How a window is shown: modeless, modal, or modal only when the console's button opened it.
+enum class Modality { Modeless, Modal, ModalFromConsole };
+
+// One of the program's windows as the shell opens it.
+struct WindowEntry {
+    // Makes the window over `owner`; the window releases itself when it closes.
+    std::function<QWidget*(QWidget* owner)> make;
+    // The window it opens over, for a command from `origin`.
+    std::function<QWidget*(CommandOrigin origin)> owner;
+    Modality modality = Modality::Modeless;
+    // Opens only while no program window holds the screen and marks one as showing: a modal
+    // window while it is open, a modeless one while it opens.
+    bool guarded = true;
+    // An open window is brought forward instead of a second one made.
+    bool single = true;
 };
 
 class Shell : public QObject, public StartupWindows, public ShutdownWindows {
@@ -56,9 +73,14 @@ public:
     // The program's hooked windows: each skinned window from its load to its unload.
     WindowHooks& Hooks() { return hooks_; }
 
-    // The commands of the tray menu's items and of the console's buttons.
-    void MenuCommand(const QString& name);
-    void ButtonCommand(int index);
+    // Carries out a command of a menu, a console button or a hot key.
+    void Run(Command command, CommandOrigin origin = CommandOrigin::Menu);
+
+    // Opens one of the program's windows as its entry says; the window, or null when the
+    // entry did not open one (a guarded window while another holds the screen).
+    QWidget* Open(ShellWindow window, CommandOrigin origin);
+    // The window when it is open.
+    QWidget* Window(ShellWindow window) const;
 
     // StartupWindows
     void HideSplash(bool stopTimer) override;
@@ -70,6 +92,7 @@ public:
     // ShutdownWindows
     void UnhookConsole() override;
     void SafeUnload(ShellWindow window) override;
+    void UnloadOtherWindows() override;
     void CloseIconForm() override;
     void ReleaseLookupLists() override;
 
@@ -81,10 +104,8 @@ private:
     void OnLoggedIn();
     void OnSplashTime();
     void OnConsoleClosing();
+    void DefineWindows();
     void ShowConsoleNormal();
-    void OpenTip(QWidget* owner);
-    void OpenAbout();
-    void OpenTextEffect();
     void OpenHomePage();
     void Help();
 
@@ -96,8 +117,8 @@ private:
     QPointer<WelcomeForm> welcome_;
     QPointer<IconForm> icon_;
     QPointer<ControlForm> console_;
-    QPointer<TipOnDayForm> tip_;
-    QPointer<TextEffectForm> textEffect_;
+    std::map<ShellWindow, WindowEntry> entries_;
+    std::map<ShellWindow, QPointer<QWidget>> windows_;
     bool running_ = false;
     bool finished_ = false;
 };

@@ -74,6 +74,7 @@ void RunShutdown(AppState& app, ShutdownWindows& windows) {
          {ShellWindow::RememberSettingForm, ShellWindow::RememberForm,
           ShellWindow::MustRememberForm, ShellWindow::FindWordForm, ShellWindow::TipOnDayForm})
         windows.SafeUnload(window);
+    windows.UnloadOtherWindows();
     windows.CloseIconForm();
     SaveReminders(app);
     QString globalFile = GlobalSettingsFile(app);

@@ -48,13 +48,16 @@ QString WordListPathForName(const AppState& app, const QString& name);
 // to the user when this returns Failed; nothing has been saved.
 StartupResult RunStartup(AppState& app, StartupWindows& windows);
 
-// The windows that the shutdown closes when they are open, in the order it closes them.
+// The program's windows that commands open. The shutdown closes the first five by name, in
+// this order, and then whatever else is still open.
 enum class ShellWindow {
     RememberSettingForm,
     RememberForm,
     MustRememberForm,
     FindWordForm,
     TipOnDayForm,
+    AboutForm,
+    TextEffectForm,
 };
 
 // What the shutdown sequence does with windows.
@@ -64,6 +67,8 @@ public:
     virtual void UnhookConsole() = 0;
     // Closes the window when it exists and releases it; a window never opened stays unopened.
     virtual void SafeUnload(ShellWindow window) = 0;
+    // Closes and releases every program window the named steps have left open.
+    virtual void UnloadOtherWindows() = 0;
     // Closes the owner window, which removes the tray icon.
     virtual void CloseIconForm() = 0;
     // Releases the lookup window's dictionary and Chinese index, when loaded.

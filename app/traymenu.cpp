@@ -8,8 +8,15 @@ namespace lexarion {
 
 namespace {
 
-TrayMenuItem Item(const char* name, const char* caption, QList<TrayMenuItem> children = {}) {
-    return {QString::fromLatin1(name), QString::fromUtf8(caption), std::move(children)};
+TrayMenuItem Item(const char* name, const char* caption, Command command) {
+    return {QString::fromLatin1(name), QString::fromUtf8(caption), command, {}};
+}
+TrayMenuItem Separator(const char* name) {
+    return {QString::fromLatin1(name), QStringLiteral("-"), Command::None, {}};
+}
+TrayMenuItem Submenu(const char* name, const char* caption, QList<TrayMenuItem> children) {
+    return {QString::fromLatin1(name), QString::fromUtf8(caption), Command::None,
+            std::move(children)};
 }
 
 qint32 SettingAsInt32(const AppState& app, const char* section, const char* key,
@@ -29,60 +36,61 @@ bool SettingIsOn(const AppState& app, const char* section, const char* key,
 
 const QList<TrayMenuItem>& MainMenuItems() {
     static const QList<TrayMenuItem> items = {
-        Item("ControlMenu", "Lexarion控制台(&C)..."),
-        Item("BlankMenu1", "-"),
-        Item("RememberMenu", "单词记忆(&W)..."),
-        Item("MustRemeberSettingMenu", "不得不记单词设置(&M)..."),
-        Item("FindWordMenu", "单词速查(&F)..."),
-        Item("TipsMenu", "每日英语(&T)..."),
-        Item("RemindMenu", "提醒功能设置(&R)..."),
-        Item("GeneralSettingMenu", "通用设置(&S)..."),
-        Item("BlankMenu2", "-"),
-        Item("HelpMenu", "帮助(&H)..."),
-        Item("AboutMenu", "关于本软件(&A)..."),
-        Item("GoSoftWebSiteMenu", "访问软件主页(&H)..."),
-        Item("BlankMenu3", "-"),
-        Item("ExitMenu", "退出(&E)"),
+        Item("ControlMenu", "Lexarion控制台(&C)...", Command::ShowConsole),
+        Separator("BlankMenu1"),
+        Item("RememberMenu", "单词记忆(&W)...", Command::OpenRememberForm),
+        Item("MustRemeberSettingMenu", "不得不记单词设置(&M)...", Command::MustRememberSettings),
+        Item("FindWordMenu", "单词速查(&F)...", Command::FindWord),
+        Item("TipsMenu", "每日英语(&T)...", Command::TipOfDay),
+        Item("RemindMenu", "提醒功能设置(&R)...", Command::RemindSettings),
+        Item("GeneralSettingMenu", "通用设置(&S)...", Command::GeneralSettings),
+        Separator("BlankMenu2"),
+        Item("HelpMenu", "帮助(&H)...", Command::Help),
+        Item("AboutMenu", "关于本软件(&A)...", Command::About),
+        Item("GoSoftWebSiteMenu", "访问软件主页(&H)...", Command::HomePage),
+        Separator("BlankMenu3"),
+        Item("ExitMenu", "退出(&E)", Command::Exit),
     };
     return items;
 }
 
 const QList<TrayMenuItem>& RememberFormMainMenuItems() {
     static const QList<TrayMenuItem> items = {
-        Item("RememberFormPlayMenu", "循环播放(&P)"),
-        Item("RememberFormSpeakMenu", "自动朗读单词(&R)"),
-        Item("RememberFormReadAgainMenu", "再读一次(&G)"),
-        Item("RememberFormSpare7Menu", "-"),
-        Item("RememberFormPreWordMenu", "上一个单词(&U)"),
-        Item("RememberFormNextWordMenu", "下一个单词(&D)"),
-        Item("RememberFormPreGroupMenu", "上一组单词(&P)"),
-        Item("RememberFormNextGroupMenu", "下一组单词(&N)"),
-        Item("RememberFormSpare6Menu", "-"),
-        Item("RememberFormReadLoadMenu", "读入进度(&L)",
-             {Item("RememberFormReadLoadSubMenu0", "进度 &0"),
-              Item("RememberFormReadLoadSubMenu1", "进度 &1"),
-              Item("RememberFormReadLoadSubMenu2", "进度 &2"), Item("RememberFormSpare5Menu", "-"),
-              Item("RememberFormReadLastLoadMenu", "上一次的进度")}),
-        Item("SaveLoadMenu", "保存进度(&S)",
-             {Item("RememberFormSaveLoadSubMenu0", "进度 &0"),
-              Item("RememberFormSaveLoadSubMenu1", "进度 &1"),
-              Item("RememberFormSaveLoadSubMenu2", "进度 &2")}),
-        Item("RememberFormSpare4Menu", "-"),
-        Item("RememberFormAddToMyDictMenu", "加入生词本(&U)"),
-        Item("RememberFormDeleteFromMyDictMenu", "从生词本中删除(&D)"),
-        Item("RememberFormSpare1Menu", "-"),
-        Item("RememberFormDirectionMenu", "显示顺序(&D)",
-             {Item("RememberFormDirectionSubMenu0", "顺序(&A)"),
-              Item("RememberFormDirectionSubMenu1", "逆序(&D)"),
-              Item("RememberFormDirectionSubMenu2", "随机(&R)")}),
-        Item("RememberFormFullScreenMenu", "全屏(&F)"),
-        Item("RememberFormSetingMenu", "设置(&S)..."),
-        Item("RememberFormSpare2Menu", "-"),
-        Item("RememberFormHelpMenu", "帮助(&H)..."),
-        Item("RememberFormAboutMenu", "关于本软件(&A)..."),
-        Item("RememberFormGoSoftWebSiteMenu", "访问软件主页(&H)..."),
-        Item("RememberFormSpare3Menu", "-"),
-        Item("RememberFormExitMenu", "关闭(&E)"),
+        Item("RememberFormPlayMenu", "循环播放(&P)", Command::PlayPause),
+        Item("RememberFormSpeakMenu", "自动朗读单词(&R)", Command::Speak),
+        Item("RememberFormReadAgainMenu", "再读一次(&G)", Command::ReadAgain),
+        Separator("RememberFormSpare7Menu"),
+        Item("RememberFormPreWordMenu", "上一个单词(&U)", Command::PreviousWord),
+        Item("RememberFormNextWordMenu", "下一个单词(&D)", Command::NextWord),
+        Item("RememberFormPreGroupMenu", "上一组单词(&P)", Command::PreviousGroup),
+        Item("RememberFormNextGroupMenu", "下一组单词(&N)", Command::NextGroup),
+        Separator("RememberFormSpare6Menu"),
+        Submenu("RememberFormReadLoadMenu", "读入进度(&L)",
+                {Item("RememberFormReadLoadSubMenu0", "进度 &0", Command::LoadProgress0),
+                 Item("RememberFormReadLoadSubMenu1", "进度 &1", Command::LoadProgress1),
+                 Item("RememberFormReadLoadSubMenu2", "进度 &2", Command::LoadProgress2),
+                 Separator("RememberFormSpare5Menu"),
+                 Item("RememberFormReadLastLoadMenu", "上一次的进度", Command::LoadLastProgress)}),
+        Submenu("SaveLoadMenu", "保存进度(&S)",
+                {Item("RememberFormSaveLoadSubMenu0", "进度 &0", Command::SaveProgress0),
+                 Item("RememberFormSaveLoadSubMenu1", "进度 &1", Command::SaveProgress1),
+                 Item("RememberFormSaveLoadSubMenu2", "进度 &2", Command::SaveProgress2)}),
+        Separator("RememberFormSpare4Menu"),
+        Item("RememberFormAddToMyDictMenu", "加入生词本(&U)", Command::AddToMyDict),
+        Item("RememberFormDeleteFromMyDictMenu", "从生词本中删除(&D)", Command::DeleteFromMyDict),
+        Separator("RememberFormSpare1Menu"),
+        Submenu("RememberFormDirectionMenu", "显示顺序(&D)",
+                {Item("RememberFormDirectionSubMenu0", "顺序(&A)", Command::OrderForward),
+                 Item("RememberFormDirectionSubMenu1", "逆序(&D)", Command::OrderReverse),
+                 Item("RememberFormDirectionSubMenu2", "随机(&R)", Command::OrderRandom)}),
+        Item("RememberFormFullScreenMenu", "全屏(&F)", Command::FullScreen),
+        Item("RememberFormSetingMenu", "设置(&S)...", Command::RememberSettings),
+        Separator("RememberFormSpare2Menu"),
+        Item("RememberFormHelpMenu", "帮助(&H)...", Command::Help),
+        Item("RememberFormAboutMenu", "关于本软件(&A)...", Command::About),
+        Item("RememberFormGoSoftWebSiteMenu", "访问软件主页(&H)...", Command::HomePage),
+        Separator("RememberFormSpare3Menu"),
+        Item("RememberFormExitMenu", "关闭(&E)", Command::CloseRememberForm),
     };
     return items;
 }

@@ -4,6 +4,8 @@
 // memorization menu, without the window.
 
 #include "core/appstate.h"
+#include "core/command.h"
+#include "platform/traymessages.h"
 
 #include <QList>
 #include <QString>
@@ -11,20 +13,18 @@
 
 namespace lexarion {
 
-// One menu item: its name in code, its caption ("-" for a separator) and its submenu.
+// One menu item: its name in code, its caption ("-" for a separator), the command it gives and
+// its submenu.
 struct TrayMenuItem {
     QString name;
     QString caption;
+    Command command = Command::None;
     QList<TrayMenuItem> children;
 };
 
 // The tray menu "主菜单" and the memorization menu "主菜单2", item by item.
 const QList<TrayMenuItem>& MainMenuItems();
 const QList<TrayMenuItem>& RememberFormMainMenuItems();
-
-// The notifications of the tray icon, numbered like the mouse messages they stand for.
-inline constexpr int TrayLeftDoubleClick = 515;
-inline constexpr int TrayRightButtonUp = 517;
 
 enum class TrayAction { Ignore, ShowConsole, PopUpMainMenu };
 

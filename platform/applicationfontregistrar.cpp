@@ -1,4 +1,4 @@
-#include "platform/fontinstall.h"
+#include "platform/applicationfontregistrar.h"
 
 #include <QFontDatabase>
 

@@ -1,4 +1,4 @@
-#include "platform/urlopener.h"
+#include "platform/desktopurlopener.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -21,10 +21,4 @@ public:
     virtual bool Register(const QString& path) = 0;
 };
 
-// Registration with the application's font database (QFontDatabase).
-class ApplicationFontRegistrar : public FontRegistrar {
-public:
-    bool Register(const QString& path) override;
-};
-
 } // namespace lexarion

@@ -1,4 +1,4 @@
-#include "platform/trayicon.h"
+#include "platform/systemtrayicon.h"
 
 #include <QCursor>
 #include <QSystemTrayIcon>
@@ -18,9 +18,9 @@ bool SystemTrayIcon::Add(const QIcon& icon, const QString& tip, Notify notify) {
     QObject::connect(icon_.get(), &QSystemTrayIcon::activated,
                      [notify](QSystemTrayIcon::ActivationReason reason) {
                          if (reason == QSystemTrayIcon::DoubleClick)
-                             notify(515, QCursor::pos());
+                             notify(TrayLeftDoubleClick, QCursor::pos());
                          else if (reason == QSystemTrayIcon::Context)
-                             notify(517, QCursor::pos());
+                             notify(TrayRightButtonUp, QCursor::pos());
                      });
     icon_->show();
     return true;

@@ -13,10 +13,4 @@ public:
     virtual bool Open(const QString& address) = 0;
 };
 
-// The desktop's handlers (QDesktopServices).
-class DesktopUrlOpener : public UrlOpener {
-public:
-    bool Open(const QString& address) override;
-};
-
 } // namespace lexarion

@@ -90,7 +90,7 @@ void ShellTest::endingWithTheAboutBoxOpenClosesItAndShutsDown() {
     bool shown = false;
     f.TerminateWhenShown<QDialog>(shown);
     // The about box is modal: this returns once it has closed.
-    f.shell.ButtonCommand(7);
+    f.shell.Run(Command::About, CommandOrigin::Console);
     QVERIFY(shown);
     QVERIFY2(console, "the console was released under the about box's handler");
     QTRY_COMPARE(f.finished.count(), 1);

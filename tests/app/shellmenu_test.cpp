@@ -3,6 +3,7 @@
 #include "core/appstate.h"
 #include "support/tempprogramfolder.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace lexarion {
@@ -70,6 +71,37 @@ struct RememberMenuFixture : ::testing::Test {
     }
     void Settings(const char* text) { folder.Write("users/Ann/config.ini", Gb(text)); }
 };
+
+// Every item a user can choose gives a command, and the console's buttons give the same
+// commands as the tray menu's items of the same caption.
+TEST(Menus, EveryChoosableItemGivesACommandAndTheConsoleAgreesWithTheTray) {
+    std::function<void(const QList<TrayMenuItem>&)> check = [&](const QList<TrayMenuItem>& items) {
+        for (const TrayMenuItem& item : items) {
+            const bool choosable = item.caption != u"-" && item.children.isEmpty();
+            EXPECT_EQ(item.command != Command::None, choosable) << item.name.toStdString();
+            check(item.children);
+        }
+    };
+    check(MainMenuItems());
+    check(RememberFormMainMenuItems());
+
+    const QList<TrayMenuItem>& tray = MainMenuItems();
+    const auto trayCommand = [&](const char* caption) {
+        for (const TrayMenuItem& item : tray)
+            if (item.caption == QString::fromUtf8(caption))
+                return item.command;
+        return Command::None;
+    };
+    const std::pair<int, const char*> sameAsTray[] = {
+        {0, "单词记忆(&W)..."}, {1, "不得不记单词设置(&M)..."}, {2, "单词速查(&F)..."},
+        {3, "每日英语(&T)..."}, {4, "提醒功能设置(&R)..."},     {5, "通用设置(&S)..."},
+        {6, "帮助(&H)..."},     {7, "关于本软件(&A)..."},       {8, "访问软件主页(&H)..."},
+        {9, "退出(&E)"},
+    };
+    for (const auto& [button, caption] : sameAsTray)
+        EXPECT_EQ(ConsoleButtonCommand(button), trayCommand(caption)) << button;
+    EXPECT_EQ(ConsoleButtonCommand(ConsoleButtonCount), Command::None);
+}
 
 TEST_F(RememberMenuFixture, FreshUser) {
     const RememberMenuState state = ReadRememberMenuState(app);

@@ -78,7 +78,7 @@ MakeWindow MakeLogin() {
 MakeWindow MakeConsole() {
     return [](AppState& app, WindowHooks* hooks) {
         auto* console = new ControlForm(
-            app, hooks, [](int) {}, [] { return false; });
+            app, hooks, [](Command) {}, [] { return false; });
         console->setAttribute(Qt::WA_DeleteOnClose);
         return console;
     };
@@ -102,7 +102,7 @@ struct SkinnedUser : UserFixture {
 struct ConsoleFixture : SkinnedUser {
     ConsoleFixture() { console.show(); }
     WindowHooks hooks;
-    ControlForm console{app, &hooks, [](int) {}, [] { return false; }};
+    ControlForm console{app, &hooks, [](Command) {}, [] { return false; }};
 };
 
 // The item of the owner window's menus called `name`.
@@ -288,7 +288,7 @@ void ShellWindowsTest::aNewSkinChangesTheConsoleFrameAtOnce() {
 void ShellWindowsTest::theTrayMenusAreFlatMenusDrawnAnewAfterEachRefresh() {
     UserFixture f;
     IconForm icon(
-        f.app, nullptr, nullptr, [](const QString&) {}, [] { return true; });
+        f.app, nullptr, nullptr, [](Command) {}, [] { return true; });
     QVERIFY(IsXPMenuInstalled(&icon));
     const auto registered = [&](QAction* item) {
         return RegisteredMenuItems().Find(MenuIdOf(item), quintptr(&icon)).has_value();
@@ -337,7 +337,7 @@ void ShellWindowsTest::theTrayMenusAreFlatMenusDrawnAnewAfterEachRefresh() {
 void ShellWindowsTest::closingTheOwnerWindowRemovesTheFlatMenus() {
     UserFixture f;
     IconForm icon(
-        f.app, nullptr, nullptr, [](const QString&) {}, [] { return false; });
+        f.app, nullptr, nullptr, [](Command) {}, [] { return false; });
     QAction* exit = ItemOf(icon, "ExitMenu");
     icon.CloseForm();
     QVERIFY(!IsXPMenuInstalled(&icon));

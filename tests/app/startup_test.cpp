@@ -37,6 +37,7 @@ public:
                                             "MustRememberForm", "FindWordForm", "TipOnDayForm"};
         Note(QStringLiteral("SafeUnload ") + QString::fromLatin1(names[int(window)]));
     }
+    void UnloadOtherWindows() override { Note("UnloadOtherWindows"); }
     void CloseIconForm() override { Note("CloseIconForm"); }
     void ReleaseLookupLists() override { Note("ReleaseLookupLists"); }
 
@@ -168,10 +169,11 @@ TEST_F(StartupFixture, ShutdownClosesWindowsThenSavesInOrder) {
     windows.log.clear();
 
     RunShutdown(app, windows);
-    EXPECT_EQ(windows.log, (QStringList{"UnhookConsole", "SafeUnload RememberSettingForm",
-                                        "SafeUnload RememberForm", "SafeUnload MustRememberForm",
-                                        "SafeUnload FindWordForm", "SafeUnload TipOnDayForm",
-                                        "CloseIconForm", "ReleaseLookupLists"}));
+    EXPECT_EQ(windows.log,
+              (QStringList{"UnhookConsole", "SafeUnload RememberSettingForm",
+                           "SafeUnload RememberForm", "SafeUnload MustRememberForm",
+                           "SafeUnload FindWordForm", "SafeUnload TipOnDayForm",
+                           "UnloadOtherWindows", "CloseIconForm", "ReleaseLookupLists"}));
     EXPECT_EQ(folder.Read("users/Ann/remind.txt"),
               "20040105\t0930\tcall\r\n20050101\t0800\tnew\r\n");
     EXPECT_EQ(folder.Read("config.ini"), "[General]\r\nLastUser=Ann\r\n");
