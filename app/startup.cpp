@@ -37,9 +37,7 @@ StartupResult RunStartup(AppState& app, StartupWindows& windows) {
     app.dialogShowing = false;
     windows.LoadIconForm();
 
-    const QString name =
-        ReadSetting(app, QStringLiteral("General"), QStringLiteral("DictionaryFile"),
-                    DefaultWordListName.toString());
+    const QString name = ReadSetting(app, setting::DictionaryFile);
     QString path = WordListPathForName(app, name);
     if (!IsOrdinaryFile(path)) {
         if (!app.dialogShowing)
@@ -55,13 +53,13 @@ StartupResult RunStartup(AppState& app, StartupWindows& windows) {
         return StartupResult::Failed;
 
     bool mustRememberStep = true;
-    if (NumberValue(ReadSetting(app, QStringLiteral("TipOnDaySetting"),
-                                QStringLiteral("ShowOnStart"), QStringLiteral("0"))) != 0) {
+    // A fresh user's tip stays closed at start-up, though its window offers it ticked.
+    if (NumberValue(ReadSetting(app, setting::ShowOnStart, QStringLiteral("0"))) != 0) {
         mustRememberStep = RunGuarded(app, [&] { windows.ShowTipOfDayModal(); });
     }
     if (mustRememberStep &&
-        ReadSetting(app, QStringLiteral("MustRememberSetting"),
-                    QStringLiteral("EnableMustRemember"), QStringLiteral("0")) == u"1")
+        // Off until the user turns it on; only "1" counts.
+        ReadSetting(app, setting::EnableMustRemember, QStringLiteral("0")) == u"1")
         RunGuarded(app, [&] { windows.ShowMustRemember(); });
     windows.ShowConsole();
     windows.CloseSplash();
@@ -78,8 +76,8 @@ void RunShutdown(AppState& app, ShutdownWindows& windows) {
     windows.CloseIconForm();
     SaveReminders(app);
     QString globalFile = GlobalSettingsFile(app);
-    WriteSetting(app, QStringLiteral("General"), QStringLiteral("LastUser"), app.currentUser,
-                 globalFile);
+    WriteSetting(app, setting::LastUser.section.toString(), setting::LastUser.key.toString(),
+                 app.currentUser, globalFile);
     SaveMyDict(app);
     ClearCollection(app.wordList, true);
     windows.ReleaseLookupLists();

@@ -5,6 +5,7 @@
 // steps and the rules for `dialogShowing` hold whatever the windows are.
 
 #include "core/linelist.h"
+#include "core/settingkeys.h"
 
 #include <QString>
 
@@ -15,7 +16,7 @@ class AppState;
 inline constexpr QStringView MissingWordListMessage = u"指定的词库不存在,将加载默认词库!";
 inline constexpr QStringView WordListLoadErrorMessage = u"加载词库时出错!";
 inline constexpr QStringView RemindersLoadErrorMessage = u"加载提醒功能时出错!";
-inline constexpr QStringView DefaultWordListName = u"cet-4.wsl";
+inline constexpr QStringView DefaultWordListName = setting::DictionaryFile.defaultValue;
 
 // What the start-up sequence does with windows.
 class StartupWindows {

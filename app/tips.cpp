@@ -33,8 +33,7 @@ qint32 WrapTipIndex(qint32 index, qint32 count) {
 }
 
 TipBrowser::TipBrowser(const AppState& app) : app_(app) {
-    const double stored = NumberValue(ReadSetting(app_, QStringLiteral("TipOnDaySetting"),
-                                                  QStringLiteral("TipIndex"), QStringLiteral("1")));
+    const double stored = NumberValue(ReadSetting(app_, setting::TipIndex));
     // A value beyond the 32-bit range (hand-edited) starts from the beginning.
     index_ = RoundToInt32(stored).value_or(0);
     if (index_ < std::numeric_limits<qint32>::max())
@@ -63,15 +62,14 @@ std::optional<QString> TipBrowser::Forward() {
 }
 
 bool TipBrowser::ShowOnStartChecked() const {
-    return NumberValue(ReadSetting(app_, QStringLiteral("TipOnDaySetting"),
-                                   QStringLiteral("ShowOnStart"), QStringLiteral("1"))) != 0;
+    // The box offers the tip at start-up to a fresh user, who has not been shown it yet.
+    return NumberValue(ReadSetting(app_, setting::ShowOnStart, QStringLiteral("1"))) != 0;
 }
 
 void TipBrowser::Store(bool showOnStart) const {
-    WriteSetting(app_, QStringLiteral("TipOnDaySetting"), QStringLiteral("ShowOnStart"),
+    WriteSetting(app_, setting::ShowOnStart,
                  showOnStart ? QStringLiteral("1") : QStringLiteral("0"));
-    WriteSetting(app_, QStringLiteral("TipOnDaySetting"), QStringLiteral("TipIndex"),
-                 QString::number(index_));
+    WriteSetting(app_, setting::TipIndex, QString::number(index_));
 }
 
 } // namespace lexarion

@@ -19,17 +19,8 @@ TrayMenuItem Submenu(const char* name, const char* caption, QList<TrayMenuItem> 
             std::move(children)};
 }
 
-qint32 SettingAsInt32(const AppState& app, const char* section, const char* key,
-                      const char* defaultValue) {
-    return TextToInt32(ReadSetting(app, QString::fromLatin1(section), QString::fromLatin1(key),
-                                   QString::fromLatin1(defaultValue)))
-        .value_or(0);
-}
-
-bool SettingIsOn(const AppState& app, const char* section, const char* key,
-                 const char* defaultValue) {
-    return NumberValue(ReadSetting(app, QString::fromLatin1(section), QString::fromLatin1(key),
-                                   QString::fromLatin1(defaultValue))) != 0;
+qint32 SettingAsInt32(const AppState& app, const SettingKey& key) {
+    return TextToInt32(ReadSetting(app, key)).value_or(0);
 }
 
 } // namespace
@@ -108,20 +99,19 @@ TrayAction TrayEventAction(int message, bool trayIconShown, bool mainMenuEnabled
 
 RememberMenuState ReadRememberMenuState(const AppState& app) {
     RememberMenuState state;
-    const qint16 direction =
-        TextToInt16(ReadSetting(app, QStringLiteral("RememberSetting"), QStringLiteral("Direction"),
-                                QStringLiteral("0")))
-            .value_or(0);
+    const qint16 direction = TextToInt16(ReadSetting(app, setting::Direction)).value_or(0);
     for (int i = 0; i < 3; ++i) {
         state.directionChecked[size_t(i)] = i == direction;
         if (i == direction)
             ChooseDirection(app, i);
     }
-    state.speakChecked = SettingIsOn(app, "RememberSetting", "EnableSpeak", "0");
-    if (NumberValue(ReadSetting(app, QStringLiteral("General"), QStringLiteral("ShowAsGroup"),
-                                QStringLiteral("0"))) == 1) {
-        const qint64 size = SettingAsInt32(app, "General", "GroupSize", "1");
-        const qint64 group = SettingAsInt32(app, "General", "Group", "1");
+    // The menu shows speaking and groups off for a fresh user, though stepping takes both as
+    // on until they are first written.
+    state.speakChecked =
+        NumberValue(ReadSetting(app, setting::EnableSpeak, QStringLiteral("0"))) != 0;
+    if (NumberValue(ReadSetting(app, setting::ShowAsGroup, QStringLiteral("0"))) == 1) {
+        const qint64 size = SettingAsInt32(app, setting::GroupSize);
+        const qint64 group = SettingAsInt32(app, setting::Group);
         const qint64 count = app.wordList.Count();
         state.preGroupEnabled = group > 1;
         // A size of 0 or less can come only from a hand-edited file; it gives no groups at all
@@ -130,17 +120,13 @@ RememberMenuState ReadRememberMenuState(const AppState& app) {
         state.nextGroupEnabled = groups > group;
     }
     for (int n = 0; n < 3; ++n) {
-        const QString slot = QString::number(n);
-        const QString file =
-            ReadSetting(app, QStringLiteral("RememberSetting"),
-                        QStringLiteral("SaveDictionaryFile") + slot, QStringLiteral("cet-4.wsl"));
-        const qint32 position =
-            TextToInt32(ReadSetting(app, QStringLiteral("RememberSetting"),
-                                    QStringLiteral("SaveLoad") + slot, QStringLiteral("1")))
-                .value_or(0);
+        const QString file = ReadSetting(app, setting::SaveDictionaryFile, n);
+        const qint32 position = TextToInt32(ReadSetting(app, setting::SaveLoad, n)).value_or(0);
         state.progressSlotCaptions[size_t(n)] = file + u'[' + QString::number(position) + u']';
     }
-    state.fullScreenChecked = SettingIsOn(app, "RememberSetting", "FullScreen", "1");
+    // Full screen until the display settings dialog stores otherwise.
+    state.fullScreenChecked =
+        NumberValue(ReadSetting(app, setting::FullScreen, QStringLiteral("1"))) != 0;
     const bool myDict = IsMyDictLoaded(app);
     state.addToMyDictEnabled = !myDict;
     state.deleteFromMyDictEnabled = myDict;
@@ -148,13 +134,11 @@ RememberMenuState ReadRememberMenuState(const AppState& app) {
 }
 
 void ChooseDirection(const AppState& app, int index) {
-    WriteSetting(app, QStringLiteral("RememberSetting"), QStringLiteral("Direction"),
-                 QString::number(index));
+    WriteSetting(app, setting::Direction, QString::number(index));
 }
 
 void StoreSpeakSetting(const AppState& app, bool nowChecked) {
-    WriteSetting(app, QStringLiteral("RememberSetting"), QStringLiteral("EnableSpeak"),
-                 nowChecked ? QStringLiteral("1") : QStringLiteral("0"));
+    WriteSetting(app, setting::EnableSpeak, nowChecked ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 } // namespace lexarion

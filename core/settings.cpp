@@ -74,4 +74,29 @@ void WriteSetting(const AppState& app, const QString& section, const QString& ke
     WriteSetting(app, section, key, value, file);
 }
 
+QString ReadSetting(const AppState& app, const SettingKey& key) {
+    Q_ASSERT(!key.sitesDiffer);
+    return ReadSetting(app, key.section.toString(), key.key.toString(),
+                       key.defaultValue.toString());
+}
+
+QString ReadSetting(const AppState& app, const SettingKey& key, const QString& siteDefault) {
+    return ReadSetting(app, key.section.toString(), key.key.toString(), siteDefault);
+}
+
+QString ReadSetting(const AppState& app, const NumberedSettingKey& key, int number) {
+    return ReadSetting(app, key.section.toString(), key.prefix.toString() + QString::number(number),
+                       key.defaultValue.toString());
+}
+
+void WriteSetting(const AppState& app, const SettingKey& key, const QString& value) {
+    WriteSetting(app, key.section.toString(), key.key.toString(), value);
+}
+
+void WriteSetting(const AppState& app, const NumberedSettingKey& key, int number,
+                  const QString& value) {
+    WriteSetting(app, key.section.toString(), key.prefix.toString() + QString::number(number),
+                 value);
+}
+
 } // namespace lexarion

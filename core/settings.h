@@ -4,6 +4,8 @@
 // nothing is cached. An empty `file` argument means the logged-in user's settings file
 // users/<user>/config.ini; the caller's variable then holds that full path afterwards.
 
+#include "core/settingkeys.h"
+
 #include <QString>
 
 namespace lexarion {
@@ -35,6 +37,15 @@ QString ReadSetting(const AppState& app, const QString& section, const QString& 
 void WriteSetting(const AppState& app, const QString& section, const QString& key,
                   const QString& value, QString& file);
 void WriteSetting(const AppState& app, const QString& section, const QString& key,
+                  const QString& value);
+
+// A setting of the catalogue (core/settingkeys.h) with the default its readers agree on.
+QString ReadSetting(const AppState& app, const SettingKey& key);
+// The same with this reader's own default, for the keys whose readers differ.
+QString ReadSetting(const AppState& app, const SettingKey& key, const QString& siteDefault);
+QString ReadSetting(const AppState& app, const NumberedSettingKey& key, int number);
+void WriteSetting(const AppState& app, const SettingKey& key, const QString& value);
+void WriteSetting(const AppState& app, const NumberedSettingKey& key, int number,
                   const QString& value);
 
 // The same read on a file named directly, for the files outside the user's folder (the global

@@ -10,9 +10,8 @@ namespace lexarion {
 
 namespace {
 
-int SettingAsWholeNumber(const AppState& app, const char* key, const char* fallback) {
-    const double value = Truncate(NumberValue(ReadSetting(
-        app, QStringLiteral("General"), QString::fromLatin1(key), QString::fromLatin1(fallback))));
+int SettingAsWholeNumber(const AppState& app, const SettingKey& key) {
+    const double value = Truncate(NumberValue(ReadSetting(app, key)));
     // A hand-edited value beyond any speed or voice is held at the ends of the range.
     if (value <= std::numeric_limits<int>::min())
         return std::numeric_limits<int>::min();
@@ -36,8 +35,8 @@ void StopSpeaking(SpeechEngine* engine) {
 }
 
 void ApplySpeechSettings(const AppState& app, SpeechEngine& engine) {
-    engine.SetMode(SettingAsWholeNumber(app, "SpeakMode", "1"));
-    engine.SetSpeed(SettingAsWholeNumber(app, "SpeakSpeed", "170"));
+    engine.SetMode(SettingAsWholeNumber(app, setting::SpeakMode));
+    engine.SetSpeed(SettingAsWholeNumber(app, setting::SpeakSpeed));
 }
 
 } // namespace lexarion

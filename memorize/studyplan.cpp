@@ -13,29 +13,17 @@ namespace lexarion {
 
 namespace {
 
-QString ReadGeneral(const AppState& app, const QString& key, const QString& defaultValue) {
-    return ReadSetting(app, u"General"_qs, key, defaultValue);
-}
-
-void WriteGeneral(const AppState& app, const QString& key, const QString& value) {
-    WriteSetting(app, u"General"_qs, key, value);
-}
-
-void WriteRememberSetting(const AppState& app, const QString& key, const QString& value) {
-    WriteSetting(app, u"RememberSetting"_qs, key, value);
-}
-
 // A setting as a number, rounded.
-double ReadRounded(const AppState& app, const QString& key, const QString& defaultValue) {
-    return RoundHalfEven(NumberValue(ReadGeneral(app, key, defaultValue)));
+double ReadRounded(const AppState& app, const SettingKey& key) {
+    return RoundHalfEven(NumberValue(ReadSetting(app, key)));
 }
 
 // The plan's group numbers, rounded and held within ±10^15: far beyond any list, and small
 // enough that adding or subtracting a few groups stays exact and can never overflow, whatever
 // the file says ("1e300", "-1e300").
-qint64 ReadPlanNumber(const AppState& app, const QString& key, const QString& defaultValue) {
+qint64 ReadPlanNumber(const AppState& app, const SettingKey& key) {
     constexpr double limit = 1e15;
-    const double value = ReadRounded(app, key, defaultValue);
+    const double value = ReadRounded(app, key);
     if (!(value > -limit)) // also catches a NaN
         return qint64(-limit);
     return qint64(std::min(value, limit));
@@ -53,8 +41,8 @@ struct GroupSettings {
 };
 
 std::optional<GroupSettings> ReadGroupSettings(const AppState& app) {
-    const std::optional<qint32> size = TextToInt32(ReadGeneral(app, u"GroupSize"_qs, u"1"_qs));
-    const std::optional<qint32> group = TextToInt32(ReadGeneral(app, u"Group"_qs, u"1"_qs));
+    const std::optional<qint32> size = TextToInt32(ReadSetting(app, setting::GroupSize));
+    const std::optional<qint32> group = TextToInt32(ReadSetting(app, setting::Group));
     if (!size || !group || *size < 1 || *group < 1)
         return std::nullopt;
     return GroupSettings{*size, *group};
@@ -76,20 +64,21 @@ std::optional<qint32> NextGroupNumber(const AppState& app) {
 }
 
 bool IsGroupingOnForMenu(const AppState& app) {
-    return NumberValue(ReadGeneral(app, u"ShowAsGroup"_qs, u"0"_qs)) == 1;
+    // The menu takes grouping as off for a fresh user; the group range takes it as on.
+    return NumberValue(ReadSetting(app, setting::ShowAsGroup, u"0"_qs)) == 1;
 }
 
 bool PlanRuns(const AppState& app) {
-    return ReadGeneral(app, u"RunPlan"_qs, u"0"_qs) == u"1";
+    return ReadSetting(app, setting::RunPlan) == u"1";
 }
 
 // The opening common to both windows; the plan's newest group, or nothing when the plan is off.
 std::optional<qint64> OpenPlan(const AppState& app) {
     if (!PlanRuns(app))
         return std::nullopt;
-    const qint64 lastPlanGroup = ReadPlanNumber(app, u"LastPlanGroup"_qs, u"0"_qs);
-    WriteGeneral(app, u"ShowAsGroup"_qs, u"1"_qs);
-    WriteGeneral(app, u"Group"_qs,
+    const qint64 lastPlanGroup = ReadPlanNumber(app, setting::LastPlanGroup);
+    WriteSetting(app, setting::ShowAsGroup, u"1"_qs);
+    WriteSetting(app, setting::Group,
                  lastPlanGroup < 8 ? u"1"_qs : QString::number(lastPlanGroup - 7));
     return lastPlanGroup;
 }
@@ -105,15 +94,16 @@ void MoveToNextGroup(AppState& app) {
 
 GroupRange GetGroupRange(const AppState& app) {
     const qint32 count = app.wordList.Count();
-    if (Truncate(NumberValue(ReadGeneral(app, u"ShowAsGroup"_qs, u"1"_qs))) != 1)
+    // Grouping is on until it is first written (the menu shows it off for a fresh user).
+    if (Truncate(NumberValue(ReadSetting(app, setting::ShowAsGroup, u"1"_qs))) != 1)
         return {1, count};
 
     // Both numbers are checked as doubles before they are made integers, so that "1e300" or
     // "-1e300" is simply out of range.
-    const double storedSize = ReadRounded(app, u"GroupSize"_qs, u"1"_qs);
+    const double storedSize = ReadRounded(app, setting::GroupSize);
     const qint64 size = storedSize >= 1 && storedSize <= count ? qint64(storedSize) : 1;
     const qint64 groups = GroupCount(count, size);
-    const double storedGroup = ReadRounded(app, u"Group"_qs, u"1"_qs);
+    const double storedGroup = ReadRounded(app, setting::Group);
     const qint64 group =
         storedGroup >= 1 && storedGroup <= double(groups) ? qint64(storedGroup) : groups;
 
@@ -124,12 +114,12 @@ GroupRange GetGroupRange(const AppState& app) {
 
 void PreviousGroup(const AppState& app) {
     if (const std::optional<qint32> group = PreviousGroupNumber(app))
-        WriteGeneral(app, u"Group"_qs, QString::number(*group));
+        WriteSetting(app, setting::Group, QString::number(*group));
 }
 
 void NextGroup(const AppState& app) {
     if (const std::optional<qint32> group = NextGroupNumber(app))
-        WriteGeneral(app, u"Group"_qs, QString::number(*group));
+        WriteSetting(app, setting::Group, QString::number(*group));
 }
 
 bool IsPreviousGroupEnabled(const AppState& app) {
@@ -144,8 +134,8 @@ void OpenPlanForWordWindow(const AppState& app) {
     const std::optional<qint64> lastPlanGroup = OpenPlan(app);
     if (!lastPlanGroup)
         return;
-    WriteRememberSetting(app, u"Direction"_qs, u"0"_qs);
-    WriteRememberSetting(app, u"DelayExplanation"_qs, *lastPlanGroup != 0 ? u"1"_qs : u"0"_qs);
+    WriteSetting(app, setting::Direction, u"0"_qs);
+    WriteSetting(app, setting::DelayExplanation, *lastPlanGroup != 0 ? u"1"_qs : u"0"_qs);
 }
 
 void OpenPlanForMustRemember(const AppState& app) {
@@ -155,12 +145,12 @@ void OpenPlanForMustRemember(const AppState& app) {
 void AdvancePlan(AppState& app) {
     if (!PlanRuns(app))
         return;
-    const qint64 lastPlanGroup = ReadPlanNumber(app, u"LastPlanGroup"_qs, u"0"_qs);
+    const qint64 lastPlanGroup = ReadPlanNumber(app, setting::LastPlanGroup);
     // Rewritten at every step, so that the order cannot be changed while the plan runs.
-    WriteGeneral(app, u"ShowAsGroup"_qs, u"1"_qs);
-    WriteRememberSetting(app, u"Direction"_qs, u"0"_qs);
+    WriteSetting(app, setting::ShowAsGroup, u"1"_qs);
+    WriteSetting(app, setting::Direction, u"0"_qs);
 
-    const qint64 group = ReadPlanNumber(app, u"Group"_qs, u"1"_qs);
+    const qint64 group = ReadPlanNumber(app, setting::Group);
     const GroupRange range = GetGroupRange(app);
     // An empty list has no group that could have been gone through.
     if (app.wordList.IsEmpty() || app.currentWordIndex < range.last)
@@ -170,7 +160,7 @@ void AdvancePlan(AppState& app) {
         MoveToNextGroup(app);
         return;
     }
-    WriteRememberSetting(app, u"DelayExplanation"_qs, u"0"_qs);
+    WriteSetting(app, setting::DelayExplanation, u"0"_qs);
     if (group == lastPlanGroup) { // the last review group is finished: on to the new one
         MoveToNextGroup(app);
         return;
@@ -179,12 +169,13 @@ void AdvancePlan(AppState& app) {
     // The new group has been gone through once more. It is taken into the plan the first time
     // this happens on a later day; a clock set back only moves the stored date.
     const QString today = app.Now().date().toString(u"yyyyMMdd");
-    const QString previous = ReadGeneral(app, u"LastPlanDate"_qs, today);
-    WriteGeneral(app, u"LastPlanDate"_qs, today);
+    // A missing date counts as today's.
+    const QString previous = ReadSetting(app, setting::LastPlanDate, today);
+    WriteSetting(app, setting::LastPlanDate, today);
     if (today > previous)
-        WriteGeneral(app, u"LastPlanGroup"_qs, QString::number(lastPlanGroup + 1));
+        WriteSetting(app, setting::LastPlanGroup, QString::number(lastPlanGroup + 1));
     else if (today == previous)
-        WriteGeneral(app, u"LastPlanGroup"_qs, QString::number(lastPlanGroup));
+        WriteSetting(app, setting::LastPlanGroup, QString::number(lastPlanGroup));
 }
 
 } // namespace lexarion

@@ -77,8 +77,9 @@ QString SkinFolderPath(const AppState& app, const QString& skinName) {
 }
 
 QString ActiveSkinName(const AppState& app) {
-    return ReadSetting(app, QStringLiteral("General"), QStringLiteral("SkinFolder"),
-                       DefaultSkinName.toString());
+    // Loading a skin takes the folder with its separator; the settings dialog's list reads
+    // the same key with the bare name.
+    return ReadSetting(app, setting::SkinFolder, DefaultSkinName.toString());
 }
 
 QString ActiveSkinFolderPath(const AppState& app) {

@@ -22,9 +22,7 @@ QString MyDictPath(const AppState& app) {
 
 bool IsMyDictLoaded(const AppState& app) {
     const QString dicts = ProgramFilePath(app, QStringLiteral("Dicts/"));
-    const QString named =
-        dicts + ReadSetting(app, QStringLiteral("General"), QStringLiteral("DictionaryFile"),
-                            QStringLiteral("cet-4.wsl"));
+    const QString named = dicts + ReadSetting(app, setting::DictionaryFile);
     return named.compare(dicts + BookName(), Qt::CaseInsensitive) == 0;
 }
 

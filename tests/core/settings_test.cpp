@@ -38,6 +38,23 @@ TEST(Settings, AFreshUserReadsEveryDefault) {
     EXPECT_FALSE(f.folder.Exists("users/Alice/config.ini")); // reading creates nothing
 }
 
+TEST(Settings, TheCatalogueReadsItsAgreedDefaultAndWritesWhereTheTextualKeyReads) {
+    Fixture f;
+    EXPECT_EQ(ReadSetting(f.app, setting::DictionaryFile), "cet-4.wsl");
+    EXPECT_EQ(ReadSetting(f.app, setting::WordFontName), QString::fromUtf8("宋体"));
+    EXPECT_EQ(ReadSetting(f.app, setting::BackColor), "&H80000001&");
+    EXPECT_EQ(ReadSetting(f.app, setting::SaveLoad, 2), "1");
+    EXPECT_EQ(ReadSetting(f.app, setting::HotKey, 7), "");
+    // A key whose readers differ takes the reader's own.
+    EXPECT_EQ(ReadSetting(f.app, setting::ShowOnStart, "0"), "0");
+
+    WriteSetting(f.app, setting::SaveLoad, 2, "120");
+    WriteSetting(f.app, setting::TestShowWord, "0");
+    EXPECT_EQ(ReadSetting(f.app, "RememberSetting", "SaveLoad2", "1"), "120");
+    EXPECT_EQ(ReadSetting(f.app, "MustRememberSetting", "ShowWord", "1"), "0");
+    EXPECT_EQ(ReadSetting(f.app, "RememberSetting", "ShowWord", "1"), "1"); // another section
+}
+
 TEST(Settings, EmptyFileArgumentNamesTheUserSettingsFile) {
     Fixture f;
     QString file;
