@@ -59,7 +59,7 @@ void ButtonXP::CentreCaption() {
     CaptionLabel().setGeometry(ButtonCaptionRect(FaceTwips(), CaptionTextTwips()).ToPixels());
 }
 
-void ButtonXP::CaptionChanged() {
+void ButtonXP::LayOutCaption() {
     CentreCaption();
 }
 

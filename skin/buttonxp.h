@@ -24,7 +24,7 @@ protected:
     void Layout() override;
     QRect FocusRectangle() const override;
     bool FocusOnPicture() const override { return true; }
-    void CaptionChanged() override;
+    void LayOutCaption() override;
 
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;

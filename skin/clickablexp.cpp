@@ -17,6 +17,7 @@ namespace lexarion {
 ClickableXP::ClickableXP(const QString& caption, const SkinStrip& strip, QWidget* parent)
     : QWidget(parent), skin_(strip), strip_(strip.cellCount), picture_(new PictureBox(this)),
       caption_(new QLabel(caption, this)) {
+    SetCaptionLabel(caption_);
     strip_.SetPicture(BuiltInPicture(skin_.fileName));
     for (QWidget* piece : {static_cast<QWidget*>(picture_), static_cast<QWidget*>(caption_)}) {
         MarkSkinPiece(piece);
@@ -26,24 +27,6 @@ ClickableXP::ClickableXP(const QString& caption, const SkinStrip& strip, QWidget
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     SetCaptionColor(foreColor_);
-}
-
-QString ClickableXP::Caption() const {
-    return caption_->text();
-}
-
-void ClickableXP::SetCaption(const QString& caption) {
-    caption_->setText(caption);
-    CaptionChanged();
-}
-
-QFont ClickableXP::Fonts() const {
-    return caption_->font();
-}
-
-void ClickableXP::SetFonts(const QFont& font) {
-    caption_->setFont(font);
-    CaptionChanged();
 }
 
 void ClickableXP::LoadSkin(const QString& folderPath) {

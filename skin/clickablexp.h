@@ -8,6 +8,7 @@
 // The picture area and the caption are pieces of the control and let the mouse through, so a
 // press on the caption is a press on the control at the same point.
 
+#include "skin/captionedxp.h"
 #include "skin/clickstates.h"
 #include "skin/controllayout.h"
 #include "skin/pictureclipbox.h"
@@ -24,13 +25,9 @@ namespace lexarion {
 
 class PictureBox;
 
-class ClickableXP : public QWidget, public SkinnedControl {
+class ClickableXP : public QWidget, public SkinnedControl, public CaptionedXP {
     Q_OBJECT
 public:
-    QString Caption() const;
-    void SetCaption(const QString& caption);
-    QFont Fonts() const;
-    void SetFonts(const QFont& font);
     bool Enabled() const { return isEnabled(); }
     void SetEnabled(bool enabled) { setEnabled(enabled); }
 
@@ -80,8 +77,6 @@ protected:
     virtual bool FocusOnPicture() const { return false; }
     // Called before Click when a click changed the check box's or option button's Value.
     virtual void ValueChangedByUser() {}
-    // The caption was set or its font changed.
-    virtual void CaptionChanged() = 0;
 
     // Shows the machine's cell (cut from the strip only when it changes, or always when
     // `recut`), the caption colour and the focus rectangle.

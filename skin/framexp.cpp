@@ -16,23 +16,8 @@ FrameXP::FrameXP(QWidget* parent)
     MarkSkinPiece(caption_);
     caption_->setTextFormat(Qt::PlainText);
     caption_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    CentreCaption();
-}
-
-QString FrameXP::Caption() const {
-    return caption_->text();
-}
-
-void FrameXP::SetCaption(const QString& caption) {
-    caption_->setText(caption);
-    CentreCaption();
-}
-
-QFont FrameXP::Fonts() const {
-    return caption_->font();
-}
-void FrameXP::SetFonts(const QFont& font) {
-    caption_->setFont(font);
+    SetCaptionLabel(caption_);
+    LayOutCaption();
 }
 
 void FrameXP::SetShowBorder(bool show) {
@@ -55,7 +40,7 @@ QRect FrameXP::CaptionGeometry() const {
     return caption_->geometry();
 }
 
-void FrameXP::CentreCaption() {
+void FrameXP::LayOutCaption() {
     caption_->adjustSize();
     const QSize label = caption_->size();
     const TwipsRect place = FrameCaptionRect(PixelsToTwips(width()),
@@ -65,7 +50,7 @@ void FrameXP::CentreCaption() {
 }
 
 void FrameXP::Layout() {
-    CentreCaption();
+    LayOutCaption();
     SetWidgetBackColor(this, ContainerBackColor(this));
     SetWidgetForeColor(caption_, ContainerForeColor(this));
 }

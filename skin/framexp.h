@@ -4,6 +4,7 @@
 // [Frame] "BorderColor", with its caption centred across the top just inside the outline. The
 // controls placed in it are its children; option buttons in one frame form one group.
 
+#include "skin/captionedxp.h"
 #include "skin/skinnedcontrol.h"
 
 #include <QWidget>
@@ -12,17 +13,11 @@ class QLabel;
 
 namespace lexarion {
 
-class FrameXP : public QWidget, public SkinnedControl {
+class FrameXP : public QWidget, public SkinnedControl, public CaptionedXP {
     Q_OBJECT
 public:
     explicit FrameXP(QWidget* parent = nullptr);
 
-    QString Caption() const;
-    // Sets the caption and centres it again.
-    void SetCaption(const QString& caption);
-    // The caption's font; the caption is centred again at the next caption or layout.
-    QFont Fonts() const;
-    void SetFonts(const QFont& font);
     bool ShowBorder() const { return showBorder_; }
     void SetShowBorder(bool show);
     qint32 BorderColor() const { return borderColor_; }
@@ -41,7 +36,8 @@ protected:
 
 private:
     void Layout();
-    void CentreCaption();
+    // Centres the caption on the top border.
+    void LayOutCaption() override;
 
     QLabel* caption_;
     qint32 borderColor_ = 0;

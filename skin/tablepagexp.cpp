@@ -83,26 +83,9 @@ TablePageXP::TablePageXP(QWidget* parent) : QWidget(parent) {
     // The caption's mouse and focus are the face's.
     label_->setAttribute(Qt::WA_TransparentForMouseEvents);
     label_->setAttribute(Qt::WA_TranslucentBackground);
+    SetCaptionLabel(label_);
     SetCaptionColor(foreColor_);
     Layout();
-}
-
-QString TablePageXP::Caption() const {
-    return label_->text();
-}
-
-void TablePageXP::SetCaption(const QString& caption) {
-    label_->setText(caption);
-    CentreCaption();
-}
-
-QFont TablePageXP::Fonts() const {
-    return label_->font();
-}
-
-void TablePageXP::SetFonts(const QFont& font) {
-    label_->setFont(font);
-    CentreCaption();
 }
 
 void TablePageXP::SetEnabled(bool enabled) {
@@ -116,7 +99,7 @@ void TablePageXP::SetPanelIndex(qint16 index) {
     faceLeft_ = double(panelIndex_) * FaceWidth();
     face_->move(TwipsToPixels(faceLeft_, 0));
     SetControlValuePicture(value_);
-    CentreCaption();
+    LayOutCaption();
 }
 
 void TablePageXP::SetValue(bool value) {
@@ -171,7 +154,7 @@ void TablePageXP::ShowFaceCell(FaceCell cell) {
     }
 }
 
-void TablePageXP::CentreCaption() {
+void TablePageXP::LayOutCaption() {
     label_->adjustSize();
     label_->move((face_->width() - label_->width()) / 2, (face_->height() - label_->height()) / 2);
     label_->show();

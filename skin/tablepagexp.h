@@ -6,6 +6,7 @@
 // page underneath shows through. Selecting a page deselects the window's other pages and gives
 // the Tab key to the controls of the selected page only.
 
+#include "skin/captionedxp.h"
 #include "skin/pictureclipbox.h"
 #include "skin/skinnedcontrol.h"
 
@@ -18,7 +19,7 @@ namespace lexarion {
 
 class PictureBox;
 
-class TablePageXP : public QWidget, public SkinnedControl {
+class TablePageXP : public QWidget, public SkinnedControl, public CaptionedXP {
     Q_OBJECT
 public:
     // The cells of "TablePage_Title.bmp".
@@ -32,12 +33,8 @@ public:
     void SetValue(bool value);
     qint16 PanelIndex() const { return panelIndex_; }
     void SetPanelIndex(qint16 index);
-    QString Caption() const;
-    void SetCaption(const QString& caption);
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
-    QFont Fonts() const;
-    void SetFonts(const QFont& font);
     qint32 ForeColor() const { return foreColor_; }
     qint32 FocusForeColor() const { return focusForeColor_; }
 
@@ -69,7 +66,8 @@ private:
     void LayoutTopEdges();
     void PlaceEdge(Edge edge, double left, double top, double width, double height);
     void ShowFaceCell(FaceCell cell);
-    void CentreCaption();
+    // Centres the caption on the face.
+    void LayOutCaption() override;
     void UpdateTabOrder();
     void AlignPages();
     void FaceMouse(QEvent* event);

@@ -37,7 +37,7 @@ void ToggleXP::PlaceCaption() {
     CaptionLabel().setGeometry(caption.ToPixels());
 }
 
-void ToggleXP::CaptionChanged() {
+void ToggleXP::LayOutCaption() {
     PlaceCaption();
 }
 

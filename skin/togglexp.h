@@ -29,7 +29,7 @@ protected:
 
     void Layout() override;
     QRect FocusRectangle() const override;
-    void CaptionChanged() override;
+    void LayOutCaption() override;
 
     void keyPressEvent(QKeyEvent* event) override;
 

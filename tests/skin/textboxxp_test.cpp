@@ -304,6 +304,13 @@ private slots:
         // Centred across 3000 twips, 100 twips down.
         QCOMPARE(caption.left(), TwipsToPixels((3000.0 - PixelsToTwips(caption.width())) / 2));
         QCOMPARE(caption.top(), 7);
+        // A larger font widens the caption, which stays centred.
+        QFont larger = frame->Fonts();
+        larger.setPointSize(larger.pointSize() * 2);
+        frame->SetFonts(larger);
+        const QRect wider = frame->CaptionGeometry();
+        QVERIFY(wider.width() > caption.width());
+        QCOMPARE(wider.left(), TwipsToPixels((3000.0 - PixelsToTwips(wider.width())) / 2));
         frame->SetCaption(QString());
         QCOMPARE(frame->CaptionGeometry().width(), 0);
         SetFormForeColor(host_.get(), 65280);
