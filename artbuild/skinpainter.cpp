@@ -1,13 +1,16 @@
 // Paints the bitmaps and writes the parameter files of the skins that come with Lexarion.
 //
-//     lexskinpainter <folder>
+//     lexskinpainter <palette folder> <folder>
 //
-// writes <folder>/WindowsXP/, <folder>/Jade/ and <folder>/BuiltIn/. Every picture is drawn
-// from a handful of colours per skin, so the two skins share their shapes and differ in colour
-// and detail. The output is deterministic: painting uses no fonts and no system state.
+// writes <folder>/WindowsXP/, <folder>/Jade/ and <folder>/BuiltIn/ from the palettes
+// <palette folder>/WindowsXP.ini and Jade.ini. Every picture is drawn from a handful of colours
+// per skin, so the two skins share their shapes and differ in colour and detail. The output is
+// deterministic: painting uses no fonts and no system state.
 
+#include "platform/privateprofile.h"
 #include "platform/textcodec.h"
 #include "platform/textfile.h"
+#include "skin/skinparameters.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,6 +21,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 
 namespace {
@@ -653,8 +657,12 @@ bool WriteParameters(const QString& folder, const SkinLook& skin) {
                                EncodeLines(lines, TextEncoding::Gb18030));
 }
 
-bool WriteSkin(const QString& root, const SkinLook& skin, int rounding) {
+bool WriteSkin(const QString& root, const SkinLook& skin) {
     const QString folder = root + u'/' + skin.name;
+    int rounding = 0;
+    for (const auto& [section, key, value] : skin.parameters)
+        if (section == u"Window" && key == u"RoundRng")
+            rounding = value.toInt();
     QDir().mkpath(folder);
     QMap<QString, QImage> pictures;
     pictures["Form_LeftTop.bmp"] = TitleLeft(skin, false);
@@ -690,212 +698,81 @@ bool WriteSkin(const QString& root, const SkinLook& skin, int rounding) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// The two skins.
+// The skins' palettes: one file per skin in palettes/, read with the program's own reader.
 
-struct Parameters {
-    QString description;
-    QColor back, fore, title, titleFocus;
-    QString fontName, fontSize, bold, italic, alignment, rounding;
-    QColor button, buttonFocus, check, checkFocus, option, optionFocus;
-    QColor textFore, textBorder, textBack, textFocusFore, textFocusBorder, textFocusBack;
-    QColor frameBorder, tabFore, tabFocusFore;
-    QColor listBack, listBorder, listFocusBorder, listItem, listSelBack, listSelBorder, listSelFore;
-};
+// "red,green,blue".
+QColor PaletteColor(const QString& file, const char* section, const char* key) {
+    const QStringList parts = lexarion::GetPrivateProfileString(QString::fromLatin1(section),
+                                                                QString::fromLatin1(key), {}, file)
+                                  .split(u',');
+    if (parts.size() != 3) {
+        std::fprintf(stderr, "%s: [%s] %s is no red,green,blue colour\n", qPrintable(file), section,
+                     key);
+        std::exit(1);
+    }
+    return QColor(parts[0].toInt(), parts[1].toInt(), parts[2].toInt());
+}
 
-QList<std::array<QString, 3>> ParameterLines(const Parameters& v) {
-    auto c = ColorNumber;
-    return {
-        {"General", "Description", v.description},
-        {"Window", "BackColor", c(v.back)},
-        {"Window", "ForeColor", c(v.fore)},
-        {"Window", "TitleForeColor", c(v.title)},
-        {"Window", "TitleFocusForeColor", c(v.titleFocus)},
-        {"Window", "TitleFontName", v.fontName},
-        {"Window", "TitleFontSize", v.fontSize},
-        {"Window", "TitleFontBold", v.bold},
-        {"Window", "TitleFontItalic", v.italic},
-        {"Window", "TitleAlignment", v.alignment},
-        {"Window", "RoundRng", v.rounding},
-        {"Button", "ForeColor", c(v.button)},
-        {"Button", "FocusForeColor", c(v.buttonFocus)},
-        {"CheckBox", "ForeColor", c(v.check)},
-        {"CheckBox", "FocusForeColor", c(v.checkFocus)},
-        {"OptionBox", "ForeColor", c(v.option)},
-        {"OptionBox", "FocusForeColor", c(v.optionFocus)},
-        {"TextBox", "ForeColor", c(v.textFore)},
-        {"TextBox", "BorderColor", c(v.textBorder)},
-        {"TextBox", "BackColor", c(v.textBack)},
-        {"TextBox", "FocusForeColor", c(v.textFocusFore)},
-        {"TextBox", "FocusBorderColor", c(v.textFocusBorder)},
-        {"TextBox", "FocusBackColor", c(v.textFocusBack)},
-        {"Frame", "BorderColor", c(v.frameBorder)},
-        {"TabPage", "ForeColor", c(v.tabFore)},
-        {"TabPage", "FocusForeColor", c(v.tabFocusFore)},
-        {"ListBox", "BackColor", c(v.listBack)},
-        {"ListBox", "BorderColor", c(v.listBorder)},
-        {"ListBox", "FocusBorderColor", c(v.listFocusBorder)},
-        {"ListBox", "ItemForeColor", c(v.listItem)},
-        {"ListBox", "SelectedItemBackColor", c(v.listSelBack)},
-        {"ListBox", "SelectedItemBorderColor", c(v.listSelBorder)},
-        {"ListBox", "SelectedItemForeColor", c(v.listSelFore)},
+TitleLook PaletteTitle(const QString& file, const char* section) {
+    const auto c = [&](const char* key) { return PaletteColor(file, section, key); };
+    return {c("Top"),   c("Middle"), c("Bottom"), c("Highlight"),
+            c("Outer"), c("Border"), c("Inner")};
+}
+
+SkinLook LoadLook(const QString& paletteFolder, const QString& name) {
+    const QString file = paletteFolder + u'/' + name + QStringLiteral(".ini");
+    const auto c = [&](const char* key) { return PaletteColor(file, "Look", key); };
+    const auto text = [&](const char* section, const char* key) {
+        return lexarion::GetPrivateProfileString(QString::fromLatin1(section),
+                                                 QString::fromLatin1(key), {}, file);
     };
-}
-
-SkinLook WindowsXP() {
     SkinLook s;
-    s.name = "WindowsXP";
-    s.active = {QColor(60, 140, 245),  QColor(22, 94, 226), QColor(14, 72, 196),
-                QColor(130, 185, 255), QColor(8, 44, 140),  QColor(22, 88, 214),
-                QColor(10, 58, 168)};
-    s.inactive = {QColor(170, 188, 222), QColor(140, 160, 202), QColor(122, 142, 186),
-                  QColor(206, 218, 240), QColor(92, 108, 148),  QColor(138, 156, 196),
-                  QColor(106, 122, 164)};
-    s.formBack = QColor(236, 232, 216);
-    s.closeFace = QColor(224, 86, 48);
-    s.captionFace = QColor(40, 112, 236);
-    s.glyph = Qt::white;
-    s.buttonBorder = QColor(0, 60, 116);
-    s.buttonTop = QColor(255, 255, 255);
-    s.buttonBottom = QColor(226, 223, 210);
-    s.buttonHot = QColor(248, 179, 48);
-    s.buttonHotInner = QColor(252, 214, 134);
-    s.buttonDisabledBorder = QColor(201, 199, 186);
-    s.buttonDisabledFace = QColor(245, 244, 234);
-    s.markBorder = QColor(28, 81, 128);
-    s.markTop = QColor(220, 218, 210);
-    s.markBottom = QColor(255, 255, 255);
-    s.markCheck = QColor(33, 161, 33);
-    s.markHot = QColor(250, 190, 80);
-    s.markDisabledBorder = QColor(202, 200, 187);
-    s.markDisabledFace = QColor(240, 238, 228);
-    s.markDisabledCheck = QColor(190, 188, 176);
-    s.panelEdge = QColor(145, 155, 156);
-    s.panelLight = QColor(252, 252, 254);
-    s.panelShadow = QColor(120, 126, 130);
-    s.tabFace = QColor(236, 234, 226);
-    s.tabAccent = QColor(250, 170, 60);
-    s.thumbBorder = QColor(120, 150, 210);
-    s.thumbTop = QColor(236, 242, 255);
-    s.thumbBottom = QColor(192, 210, 248);
-    s.thumbHot = QColor(232, 150, 40);
-    s.trackDark = QColor(160, 158, 148);
-    s.trackLight = QColor(255, 255, 255);
-    Parameters v;
-    v.description = QStringLiteral("蓝色标题栏的默认皮肤，圆角窗口，清爽明快。");
-    v.back = s.formBack;
-    v.fore = QColor(0, 0, 0);
-    v.title = QColor(216, 228, 248);
-    v.titleFocus = QColor(255, 255, 255);
-    // A face with a real bold weight: the title is bold, and Latin text drawn in a face that
-    // has only a regular weight stays thin while its Chinese characters are emboldened.
-    v.fontName = "DejaVu Sans";
-    v.fontSize = "10";
-    v.bold = "1";
-    v.italic = "0";
-    v.alignment = "0";
-    v.rounding = "16";
-    v.button = QColor(0, 0, 0);
-    v.buttonFocus = QColor(0, 50, 150);
-    v.check = QColor(0, 0, 0);
-    v.checkFocus = QColor(0, 50, 150);
-    v.option = QColor(0, 0, 0);
-    v.optionFocus = QColor(0, 50, 150);
-    v.textFore = QColor(0, 0, 0);
-    v.textBorder = QColor(127, 157, 185);
-    v.textBack = QColor(255, 255, 255);
-    v.textFocusFore = QColor(0, 0, 0);
-    v.textFocusBorder = QColor(20, 103, 241);
-    v.textFocusBack = QColor(255, 255, 240);
-    v.frameBorder = QColor(208, 208, 191);
-    v.tabFore = QColor(0, 0, 0);
-    v.tabFocusFore = QColor(0, 70, 200);
-    v.listBack = QColor(255, 255, 255);
-    v.listBorder = QColor(127, 157, 185);
-    v.listFocusBorder = QColor(20, 103, 241);
-    v.listItem = QColor(0, 0, 0);
-    v.listSelBack = QColor(193, 210, 238);
-    v.listSelBorder = QColor(49, 106, 197);
-    v.listSelFore = QColor(0, 0, 0);
-    s.parameters = ParameterLines(v);
-    return s;
-}
-
-SkinLook Jade() {
-    SkinLook s;
-    s.name = "Jade";
-    s.active = {QColor(70, 160, 128),  QColor(30, 120, 92), QColor(20, 96, 72),
-                QColor(150, 214, 188), QColor(10, 60, 44),  QColor(34, 112, 86),
-                QColor(14, 76, 58)};
-    s.inactive = {QColor(188, 202, 194), QColor(160, 176, 168), QColor(144, 160, 152),
-                  QColor(222, 230, 226), QColor(104, 118, 110), QColor(156, 170, 162),
-                  QColor(122, 136, 128)};
-    s.formBack = QColor(240, 243, 234);
-    s.closeFace = QColor(176, 58, 46);
-    s.captionFace = QColor(40, 132, 100);
-    s.glyph = QColor(250, 248, 236);
-    s.roundTitleButtons = false;
-    s.buttonBorder = QColor(38, 104, 80);
-    s.buttonTop = QColor(250, 252, 246);
-    s.buttonBottom = QColor(208, 228, 214);
-    s.buttonHot = QColor(86, 182, 140);
-    s.buttonHotInner = QColor(178, 226, 200);
-    s.buttonDisabledBorder = QColor(186, 196, 188);
-    s.buttonDisabledFace = QColor(236, 240, 232);
-    s.buttonRadius = 1.5;
-    s.markBorder = QColor(38, 104, 80);
-    s.markTop = QColor(226, 236, 226);
-    s.markBottom = QColor(252, 254, 250);
-    s.markCheck = QColor(24, 112, 80);
-    s.markHot = QColor(110, 196, 156);
-    s.markDisabledBorder = QColor(186, 196, 188);
-    s.markDisabledFace = QColor(236, 240, 232);
-    s.markDisabledCheck = QColor(170, 184, 176);
-    s.panelEdge = QColor(112, 150, 130);
-    s.panelLight = QColor(252, 254, 250);
-    s.panelShadow = QColor(70, 104, 88);
-    s.tabFace = QColor(222, 234, 224);
-    s.tabAccent = QColor(40, 140, 104);
-    s.thumbBorder = QColor(48, 116, 90);
-    s.thumbTop = QColor(236, 248, 240);
-    s.thumbBottom = QColor(180, 218, 196);
-    s.thumbHot = QColor(214, 130, 40);
-    s.trackDark = QColor(120, 146, 132);
-    s.trackLight = QColor(255, 255, 255);
-    Parameters v;
-    v.description = QStringLiteral("玉石绿色皮肤：方角窗口，标题居中，楷体标题。");
-    v.back = s.formBack;
-    v.fore = QColor(28, 52, 40);
-    v.title = QColor(226, 236, 230);
-    v.titleFocus = QColor(255, 250, 226);
-    v.fontName = "AR PL UKai CN";
-    v.fontSize = "13";
-    v.bold = "0";
-    v.italic = "0";
-    v.alignment = "2";
-    v.rounding = "0";
-    v.button = QColor(20, 60, 44);
-    v.buttonFocus = QColor(0, 120, 84);
-    v.check = QColor(28, 52, 40);
-    v.checkFocus = QColor(0, 120, 84);
-    v.option = QColor(28, 52, 40);
-    v.optionFocus = QColor(0, 120, 84);
-    v.textFore = QColor(28, 52, 40);
-    v.textBorder = QColor(150, 176, 160);
-    v.textBack = QColor(250, 252, 246);
-    v.textFocusFore = QColor(10, 70, 50);
-    v.textFocusBorder = QColor(40, 140, 104);
-    v.textFocusBack = QColor(232, 246, 236);
-    v.frameBorder = QColor(140, 170, 152);
-    v.tabFore = QColor(28, 52, 40);
-    v.tabFocusFore = QColor(0, 120, 84);
-    v.listBack = QColor(252, 254, 250);
-    v.listBorder = QColor(150, 176, 160);
-    v.listFocusBorder = QColor(40, 140, 104);
-    v.listItem = QColor(28, 52, 40);
-    v.listSelBack = QColor(200, 232, 212);
-    v.listSelBorder = QColor(40, 140, 104);
-    v.listSelFore = QColor(10, 50, 36);
-    s.parameters = ParameterLines(v);
+    s.name = name;
+    s.active = PaletteTitle(file, "ActiveTitle");
+    s.inactive = PaletteTitle(file, "InactiveTitle");
+    s.formBack = c("FormBack");
+    s.closeFace = c("CloseFace");
+    s.captionFace = c("CaptionFace");
+    s.glyph = c("Glyph");
+    s.roundTitleButtons = text("Look", "RoundTitleButtons") == u"1";
+    s.buttonBorder = c("ButtonBorder");
+    s.buttonTop = c("ButtonTop");
+    s.buttonBottom = c("ButtonBottom");
+    s.buttonHot = c("ButtonHot");
+    s.buttonHotInner = c("ButtonHotInner");
+    s.buttonDisabledBorder = c("ButtonDisabledBorder");
+    s.buttonDisabledFace = c("ButtonDisabledFace");
+    s.buttonRadius = text("Look", "ButtonRadius").toDouble();
+    s.markBorder = c("MarkBorder");
+    s.markTop = c("MarkTop");
+    s.markBottom = c("MarkBottom");
+    s.markCheck = c("MarkCheck");
+    s.markHot = c("MarkHot");
+    s.markDisabledBorder = c("MarkDisabledBorder");
+    s.markDisabledFace = c("MarkDisabledFace");
+    s.markDisabledCheck = c("MarkDisabledCheck");
+    s.panelEdge = c("PanelEdge");
+    s.panelLight = c("PanelLight");
+    s.panelShadow = c("PanelShadow");
+    s.tabFace = c("TabFace");
+    s.tabAccent = c("TabAccent");
+    s.thumbBorder = c("ThumbBorder");
+    s.thumbTop = c("ThumbTop");
+    s.thumbBottom = c("ThumbBottom");
+    s.thumbHot = c("ThumbHot");
+    s.trackDark = c("TrackDark");
+    s.trackLight = c("TrackLight");
+    // The parameter file holds every key the program reads, in the program's order; colours
+    // are written as colour numbers.
+    for (const lexarion::SkinKeyInfo& key : lexarion::AllSkinKeys()) {
+        const QString section = key.section.toString();
+        const QString value =
+            key.kind == lexarion::SkinValueKind::Color
+                ? ColorNumber(
+                      PaletteColor(file, qPrintable(section), qPrintable(key.key.toString())))
+                : lexarion::GetPrivateProfileString(section, key.key.toString(), {}, file);
+        s.parameters.append({section, key.key.toString(), value});
+    }
     return s;
 }
 
@@ -904,16 +781,17 @@ SkinLook Jade() {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: lexskinpainter <folder>\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: lexskinpainter <palette folder> <folder>\n");
         return 2;
     }
-    const QString root = QString::fromLocal8Bit(argv[1]);
-    bool ok = WriteSkin(root, WindowsXP(), 16);
-    ok = WriteSkin(root, Jade(), 0) && ok;
+    const QString palettes = QString::fromLocal8Bit(argv[1]);
+    const QString root = QString::fromLocal8Bit(argv[2]);
+    const SkinLook windowsXP = LoadLook(palettes, QStringLiteral("WindowsXP"));
+    const SkinLook jade = LoadLook(palettes, QStringLiteral("Jade"));
+    bool ok = WriteSkin(root, windowsXP) && WriteSkin(root, jade);
     const QString builtIn = root + QStringLiteral("/BuiltIn");
     QDir().mkpath(builtIn);
-    ok = SavePicture(builtIn, QStringLiteral("VScrollBar_Track.bmp"), ScrollTrack(WindowsXP())) &&
-         ok;
+    ok = SavePicture(builtIn, QStringLiteral("VScrollBar_Track.bmp"), ScrollTrack(windowsXP)) && ok;
     return ok ? 0 : 1;
 }
