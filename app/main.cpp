@@ -1,7 +1,7 @@
 // Lexarion: starts with the login window; everything else follows from there.
 
-#include "app/fontsetup.h"
-#include "app/shell.h"
+#include "app/ui/fontsetup.h"
+#include "app/ui/shell.h"
 #include "core/appstate.h"
 #include "core/settings.h"
 #include "platform/applicationfontregistrar.h"

@@ -2,8 +2,8 @@
 // and its ten buttons, and the about box's picture. Run by the "paint-shell" target; the
 // painted files are kept in the repository beside this file.
 
-#include "app/console.h"
-#include "app/consolelayout.h"
+#include "app/controlformlogic.h"
+#include "app/ui/consolelayout.h"
 
 #include <QDir>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "app/login.h"
+#include "app/loginformlogic.h"
 #include "core/appstate.h"
 #include "support/tempprogramfolder.h"
 

@@ -3,14 +3,14 @@
 // shutdown, without pulling windows away from the handler that opened it; the speech engine
 // of the owner window.
 
-#include "app/controlform.h"
-#include "app/iconform.h"
-#include "app/loginform.h"
-#include "app/shell.h"
-#include "app/tipondayform.h"
+#include "app/ui/controlform.h"
+#include "app/ui/iconform.h"
+#include "app/ui/loginform.h"
+#include "app/ui/shell.h"
+#include "app/ui/tipondayform.h"
 #include "core/appstate.h"
-#include "skin/buttonxp.h"
-#include "skin/textboxxp.h"
+#include "skin/ui/buttonxp.h"
+#include "skin/ui/textboxxp.h"
 #include "support/recordingspeech.h"
 #include "support/userfixture.h"
 

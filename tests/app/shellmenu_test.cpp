@@ -1,5 +1,5 @@
-#include "app/console.h"
-#include "app/traymenu.h"
+#include "app/controlformlogic.h"
+#include "app/iconformlogic.h"
 #include "core/appstate.h"
 #include "support/tempprogramfolder.h"
 

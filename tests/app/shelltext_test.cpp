@@ -1,6 +1,6 @@
 #include "app/shellservices.h"
-#include "app/texteffect.h"
-#include "app/tips.h"
+#include "app/texteffectformlogic.h"
+#include "app/tipondayformlogic.h"
 #include "core/appstate.h"
 #include "platform/fontinstall.h"
 #include "platform/urlopener.h"

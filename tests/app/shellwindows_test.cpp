@@ -3,20 +3,20 @@
 // user; the console taking a new skin at once; the tray menus drawn as flat menus and drawn
 // anew after each refresh.
 
-#include "app/aboutform.h"
-#include "app/controlform.h"
-#include "app/iconform.h"
-#include "app/loginform.h"
-#include "app/skinnedwindow.h"
-#include "app/tipondayform.h"
+#include "app/ui/aboutform.h"
+#include "app/ui/controlform.h"
+#include "app/ui/iconform.h"
+#include "app/ui/loginform.h"
+#include "app/ui/skinnedwindow.h"
+#include "app/ui/tipondayform.h"
 #include "core/appstate.h"
 #include "platform/trayicon.h"
-#include "skin/buttonxp.h"
-#include "skin/formxp.h"
-#include "skin/textboxxp.h"
 #include "skin/twips.h"
-#include "skin/windowhooks.h"
-#include "skin/xpmenu.h"
+#include "skin/ui/buttonxp.h"
+#include "skin/ui/formxp.h"
+#include "skin/ui/textboxxp.h"
+#include "skin/ui/windowhooks.h"
+#include "skin/ui/xpmenu.h"
 #include "support/userfixture.h"
 
 #include <QAction>

@@ -3,8 +3,8 @@
 // animation has returned; releasing the window it was opened over leaves it alone. The
 // animation runs inside the window's activation, so the tests act from its frames.
 
-#include "app/texteffect.h"
-#include "app/texteffectform.h"
+#include "app/texteffectformlogic.h"
+#include "app/ui/texteffectform.h"
 
 #include <QtTest>
 #include <functional>

@@ -1,6 +1,8 @@
-# Fails when a source file includes from a layer above its own, or when platform headers of the
-# desktop's libraries are included outside platform/. Every include points down:
+# Fails when a source file includes from a layer above its own, when window-free logic includes a
+# window, or when platform headers of the desktop's libraries are included outside platform/.
+# Every include points down:
 #   platform/  ->  core/  ->  wordlist/ memorize/ tools/ skin/ skineditor/  ->  app/
+# and inside each subsystem the windows (its ui/ folder) sit on top of its window-free logic.
 # Run as: cmake -DSOURCE_DIR=<repository> -P check_layering.cmake
 
 set(rank_platform 0)
@@ -26,6 +28,10 @@ foreach(folder IN LISTS layered_folders)
                 if(rank_${top} GREATER rank_${folder})
                     list(APPEND violations "${source} includes ${target} from a higher layer")
                 endif()
+            endif()
+            if(target MATCHES "/ui/" AND NOT source MATCHES "/ui/" AND
+               NOT source MATCHES "/main\\.cpp$")
+                list(APPEND violations "${source} is window-free but includes the window ${target}")
             endif()
             if(NOT folder STREQUAL "platform" AND
                target MATCHES "^(xcb/|espeak|flite|cst_|iconv\\.h)")

@@ -2,9 +2,9 @@
 // label tag rule, and the skin named by the user's settings.
 
 #include "core/appstate.h"
-#include "skin/applyskin.h"
-#include "skin/formcontrols.h"
-#include "skin/formxp.h"
+#include "skin/ui/applyskin.h"
+#include "skin/ui/formcontrols.h"
+#include "skin/ui/formxp.h"
 #include "support/tempprogramfolder.h"
 
 #include <QLabel>

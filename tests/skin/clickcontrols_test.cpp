@@ -2,12 +2,12 @@
 // events on the offscreen platform, against the built-in pictures and a fixture skin whose
 // cells are plain colours.
 
-#include "skin/applyskin.h"
-#include "skin/buttonxp.h"
-#include "skin/checkboxxp.h"
-#include "skin/formcontrols.h"
-#include "skin/framexp.h"
-#include "skin/radioboxxp.h"
+#include "skin/ui/applyskin.h"
+#include "skin/ui/buttonxp.h"
+#include "skin/ui/checkboxxp.h"
+#include "skin/ui/formcontrols.h"
+#include "skin/ui/framexp.h"
+#include "skin/ui/radioboxxp.h"
 #include "skinfixture.h"
 
 #include <QKeyEvent>

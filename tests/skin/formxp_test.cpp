@@ -2,9 +2,9 @@
 // rules, activation through the hooks, maximize and restore, moving and resizing, the window
 // region, and skins that leave out pictures or hold values the frame cannot use.
 
-#include "skin/formxp.h"
-#include "skin/skinpicture.h"
-#include "skin/windowhooks.h"
+#include "skin/ui/formxp.h"
+#include "skin/ui/skinpicture.h"
+#include "skin/ui/windowhooks.h"
 #include "support/tempprogramfolder.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "skin/listboxxp.h"
-#include "skin/skincolor.h"
 #include "skin/twips.h"
-#include "skin/vscrollbarxp.h"
+#include "skin/ui/listboxxp.h"
+#include "skin/ui/skincolor.h"
+#include "skin/ui/vscrollbarxp.h"
 #include "support/tempprogramfolder.h"
 
 #include <QElapsedTimer>

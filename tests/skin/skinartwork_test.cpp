@@ -1,8 +1,8 @@
 // The artwork of the skins that come with the program, as the controls show it.
 
-#include "skin/pictureclipbox.h"
-#include "skin/radioboxxp.h"
-#include "skin/skinpicture.h"
+#include "skin/ui/pictureclipbox.h"
+#include "skin/ui/radioboxxp.h"
+#include "skin/ui/skinpicture.h"
 #include "skinfixture.h"
 
 #include <QTest>

@@ -1,8 +1,8 @@
 // The picture cell strip, the built-in pictures and loading a skin's bitmap over them.
 
-#include "skin/pictureclipbox.h"
-#include "skin/skinpicture.h"
 #include "skin/twips.h"
+#include "skin/ui/pictureclipbox.h"
+#include "skin/ui/skinpicture.h"
 #include "support/tempprogramfolder.h"
 
 #include <QBuffer>

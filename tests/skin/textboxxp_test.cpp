@@ -1,10 +1,10 @@
 // The skinned text box and group frame as a user drives them: typing, key handlers that swallow
 // or change characters, committed input-method text, the pointer and the focus.
 
-#include "skin/formcontrols.h"
-#include "skin/framexp.h"
-#include "skin/textboxxp.h"
 #include "skin/twips.h"
+#include "skin/ui/formcontrols.h"
+#include "skin/ui/framexp.h"
+#include "skin/ui/textboxxp.h"
 #include "skinfixture.h"
 
 #include <QInputMethodEvent>

@@ -1,7 +1,7 @@
-#include "skin/picturebox.h"
-#include "skin/sliderxp.h"
 #include "skin/twips.h"
-#include "skin/updownxp.h"
+#include "skin/ui/picturebox.h"
+#include "skin/ui/sliderxp.h"
+#include "skin/ui/updownxp.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>

@@ -1,5 +1,5 @@
-#include "skin/skincolor.h"
-#include "skin/xpmenu.h"
+#include "skin/ui/skincolor.h"
+#include "skin/ui/xpmenu.h"
 
 #include <QAction>
 #include <QMenu>

@@ -4,11 +4,11 @@
 #include "gallery/gallerypage.h"
 #include "gallery/gallerysections.h"
 #include "gallery/looks.h"
-#include "skin/buttonxp.h"
-#include "skin/checkboxxp.h"
-#include "skin/framexp.h"
-#include "skin/radioboxxp.h"
-#include "skin/textboxxp.h"
+#include "skin/ui/buttonxp.h"
+#include "skin/ui/checkboxxp.h"
+#include "skin/ui/framexp.h"
+#include "skin/ui/radioboxxp.h"
+#include "skin/ui/textboxxp.h"
 
 #include <QLineEdit>
 #include <functional>

@@ -3,10 +3,10 @@
 
 #include "gallery/gallerypage.h"
 #include "gallery/gallerysections.h"
-#include "skin/formxp.h"
-#include "skin/picturebox.h"
-#include "skin/pictureclipbox.h"
-#include "skin/skinpicture.h"
+#include "skin/ui/formxp.h"
+#include "skin/ui/picturebox.h"
+#include "skin/ui/pictureclipbox.h"
+#include "skin/ui/skinpicture.h"
 
 namespace lexarion::gallery {
 

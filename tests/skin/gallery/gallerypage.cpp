@@ -1,8 +1,8 @@
 #include "gallery/gallerypage.h"
 
-#include "skin/applyskin.h"
-#include "skin/formxp.h"
 #include "skin/twips.h"
+#include "skin/ui/applyskin.h"
+#include "skin/ui/formxp.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

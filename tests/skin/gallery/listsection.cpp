@@ -5,8 +5,8 @@
 #include "gallery/gallerypage.h"
 #include "gallery/gallerysections.h"
 #include "gallery/looks.h"
-#include "skin/listboxxp.h"
-#include "skin/vscrollbarxp.h"
+#include "skin/ui/listboxxp.h"
+#include "skin/ui/vscrollbarxp.h"
 
 #include <array>
 

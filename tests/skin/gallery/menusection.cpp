@@ -5,7 +5,7 @@
 
 #include "gallery/gallerypage.h"
 #include "gallery/gallerysections.h"
-#include "skin/xpmenu.h"
+#include "skin/ui/xpmenu.h"
 
 #include <QAction>
 #include <QDebug>

@@ -6,11 +6,11 @@
 #include "gallery/gallerypage.h"
 #include "gallery/gallerysections.h"
 #include "gallery/looks.h"
-#include "skin/buttonxp.h"
-#include "skin/checkboxxp.h"
-#include "skin/picturebox.h"
-#include "skin/sliderxp.h"
-#include "skin/tablepagexp.h"
+#include "skin/ui/buttonxp.h"
+#include "skin/ui/checkboxxp.h"
+#include "skin/ui/picturebox.h"
+#include "skin/ui/sliderxp.h"
+#include "skin/ui/tablepagexp.h"
 
 #include <QLabel>
 

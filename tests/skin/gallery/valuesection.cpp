@@ -7,10 +7,10 @@
 #include "gallery/gallerypage.h"
 #include "gallery/gallerysections.h"
 #include "gallery/looks.h"
-#include "skin/picturebox.h"
-#include "skin/sliderxp.h"
-#include "skin/textboxxp.h"
-#include "skin/updownxp.h"
+#include "skin/ui/picturebox.h"
+#include "skin/ui/sliderxp.h"
+#include "skin/ui/textboxxp.h"
+#include "skin/ui/updownxp.h"
 
 namespace lexarion::gallery {
 

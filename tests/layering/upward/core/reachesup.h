@@ -2,4 +2,4 @@
 
 // A core header that reaches up into the shell: the layering check must refuse it.
 
-#include "app/shell.h"
+#include "app/startup.h"

@@ -1,0 +1,51 @@
+#include "app/loginformlogic.h"
+
+#include "core/appstate.h"
+#include "core/settings.h"
+#include "platform/privateprofile.h"
+#include "platform/textcodec.h"
+#include "platform/textfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace lexarion {
+
+QString LastUserName(const AppState& app) {
+    const std::optional<QString> stored = GetPrivateProfileValue(
+        QStringLiteral("General"), QStringLiteral("LastUser"), GlobalSettingsFile(app));
+    if (!stored)
+        return QStringLiteral("Default");
+    QString name = *stored;
+    while (!name.isEmpty() && name.back() == u' ')
+        name.chop(1);
+    name = TrimAtNull(name);
+    return name.isEmpty() ? QStringLiteral("default") : name;
+}
+
+bool IsValidUserName(const QString& name) {
+    const QByteArray bytes = EncodeAnsi(name);
+    for (const char c : bytes) {
+        const bool valid =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        if (!valid)
+            return false;
+    }
+    return true;
+}
+
+bool LogInUser(AppState& app, const QString& name) {
+    if (name.isEmpty() || !IsValidUserName(name))
+        return false;
+    const QString users = ProgramFilePath(app, QStringLiteral("users"));
+    if (!QFileInfo(users).isDir())
+        QDir().mkdir(users);
+    // Another spelling of an existing name is the same user, as on a case-blind file system.
+    const QString folder = ResolveCaseInsensitive(users, name);
+    if (!QFileInfo::exists(folder))
+        QDir().mkdir(folder);
+    app.currentUser = name;
+    return true;
+}
+
+} // namespace lexarion

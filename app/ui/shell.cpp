@@ -1,0 +1,348 @@
+#include "app/ui/shell.h"
+
+#include "app/iconformlogic.h"
+#include "app/publisher.h"
+#include "app/shellservices.h"
+#include "app/ui/aboutform.h"
+#include "app/ui/controlform.h"
+#include "app/ui/iconform.h"
+#include "app/ui/loginform.h"
+#include "app/ui/skinnedwindow.h"
+#include "app/ui/texteffectform.h"
+#include "app/ui/tipondayform.h"
+#include "app/ui/welcomeform.h"
+#include "core/appstate.h"
+#include "core/dialogguard.h"
+#include "core/settings.h"
+#include "memorize/speech.h"
+#include "platform/speechengine.h"
+#include "platform/trayicon.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QMenu>
+#include <QThread>
+#include <QTimer>
+
+namespace lexarion {
+
+namespace {
+
+// How often an ending program looks again whether the modal windows it closed have returned.
+constexpr int ModalCloseRetryMs = 20;
+
+} // namespace
+
+Shell::Shell(AppState& app, ShellServices services, QObject* parent)
+    : QObject(parent), app_(app), services_(std::move(services)) {
+    if (!app_.Presenter())
+        app_.SetMessagePresenter(&presenter_);
+    DefineWindows();
+}
+
+Shell::~Shell() {
+    if (app_.Presenter() == &presenter_)
+        app_.SetMessagePresenter(nullptr);
+    delete icon_;
+    // Windows of their own, owned by nobody.
+    for (auto& [id, window] : windows_)
+        if (window && !window->parent())
+            delete window;
+}
+
+// Each window the commands open: how it is made, over which window, and how it is shown.
+void Shell::DefineWindows() {
+    const auto consoleOwner = [this](CommandOrigin) -> QWidget* { return console_; };
+    entries_[ShellWindow::TipOnDayForm] = {
+        .make = [this](QWidget* owner) { return new TipOnDayForm(app_, &hooks_, owner); },
+        // The console's button opens it over the hidden owner window, the tray over the
+        // console.
+        .owner = [this](CommandOrigin origin) -> QWidget* {
+            return origin == CommandOrigin::Console ? static_cast<QWidget*>(icon_) : console_;
+        },
+    };
+    entries_[ShellWindow::AboutForm] = {
+        .make = [this](QWidget* owner) { return new AboutForm(app_, &hooks_, owner); },
+        .owner = consoleOwner,
+        .modality = Modality::Modal,
+    };
+    entries_[ShellWindow::TextEffectForm] = {
+        // The credit screen belongs to no window; its effect runs once per opening.
+        .make = [](QWidget*) { return new TextEffectForm(nullptr); },
+        .owner = consoleOwner,
+    };
+}
+
+QWidget* Shell::Window(ShellWindow window) const {
+    const auto found = windows_.find(window);
+    return found == windows_.end() ? nullptr : found->second.data();
+}
+
+QWidget* Shell::Open(ShellWindow window, CommandOrigin origin) {
+    const WindowEntry& entry = entries_.at(window);
+    QWidget* opened = nullptr;
+    const auto open = [&] {
+        if (QWidget* existing = Window(window); existing && entry.single) {
+            existing->show();
+            existing->raise();
+            existing->activateWindow();
+            opened = existing;
+            return;
+        }
+        QWidget* made = entry.make(entry.owner(origin));
+        windows_[window] = made;
+        opened = made;
+        const bool modal =
+            entry.modality == Modality::Modal ||
+            (entry.modality == Modality::ModalFromConsole && origin == CommandOrigin::Console);
+        if (auto* dialog = qobject_cast<QDialog*>(made); dialog && modal) {
+            dialog->exec();
+            return;
+        }
+        if (modal)
+            made->setWindowModality(Qt::ApplicationModal);
+        made->show();
+        made->raise();
+        made->activateWindow();
+    };
+    if (entry.guarded) {
+        if (!RunGuarded(app_, open))
+            return nullptr;
+    } else {
+        open();
+    }
+    return Window(window);
+}
+
+LoginForm* Shell::Login() const {
+    return login_;
+}
+WelcomeForm* Shell::Welcome() const {
+    return welcome_;
+}
+IconForm* Shell::Icon() const {
+    return icon_;
+}
+ControlForm* Shell::Console() const {
+    return console_;
+}
+TipOnDayForm* Shell::Tip() const {
+    return qobject_cast<TipOnDayForm*>(Window(ShellWindow::TipOnDayForm));
+}
+
+void Shell::Start() {
+    login_ = new LoginForm(app_, &hooks_);
+    connect(login_, &LoginForm::LoggedIn, this, &Shell::OnLoggedIn);
+    connect(login_, &QObject::destroyed, this, [this] {
+        // Closing the login window without logging in leaves no window: the program ends.
+        if (!welcome_ && !running_)
+            emit Finished(0);
+    });
+    login_->show();
+}
+
+void Shell::OnLoggedIn() {
+    app_.dialogShowing = false;
+    welcome_ = new WelcomeForm(ProgramFilePath(app_, QStringLiteral("Pictures/Welcome.bmp")));
+    connect(welcome_, &WelcomeForm::TimeUp, this, &Shell::OnSplashTime);
+    welcome_->show();
+}
+
+void Shell::OnSplashTime() {
+    if (finished_)
+        return; // ended during the splash
+    if (RunStartup(app_, *this) == StartupResult::Failed) {
+        // Nothing has been loaded that could be saved: the program ends at once.
+        finished_ = true;
+        emit Finished(1);
+        return;
+    }
+    running_ = true;
+}
+
+void Shell::HideSplash(bool stopTimer) {
+    if (!welcome_)
+        return;
+    welcome_->hide();
+    if (stopTimer)
+        welcome_->Timer1().stop();
+}
+
+void Shell::LoadIconForm() {
+    std::unique_ptr<TrayIcon> tray = services_.makeTray ? services_.makeTray() : nullptr;
+    std::unique_ptr<SpeechEngine> speech = services_.makeSpeech ? services_.makeSpeech() : nullptr;
+    icon_ = new IconForm(
+        app_, std::move(tray), std::move(speech),
+        [this](Command command) { Run(command, CommandOrigin::Menu); },
+        [this] { return console_ && console_->isVisible() && !console_->isMinimized(); });
+}
+
+void Shell::ShowTipOfDayModal() {
+    // Start-up has marked the screen as held already; the tip opens over the splash.
+    auto* tip = static_cast<QDialog*>(entries_.at(ShellWindow::TipOnDayForm).make(welcome_));
+    windows_[ShellWindow::TipOnDayForm] = tip;
+    tip->exec();
+}
+
+void Shell::ShowMustRemember() {
+    // The must-remember test window is not part of the shell; it is connected here once it exists.
+}
+
+void Shell::ShowConsole() {
+    if (services_.fontRegistrar)
+        InstallPhoneticFont(app_, *services_.fontRegistrar, services_.fontsFolder);
+    console_ = new ControlForm(
+        app_, &hooks_, [this](Command command) { Run(command, CommandOrigin::Console); },
+        [this] { return icon_ && icon_->TrayIconShown(); });
+    connect(console_, &ControlForm::Closing, this, &Shell::OnConsoleClosing);
+    connect(console_, &ControlForm::OpenTextEffect, this,
+            [this] { Open(ShellWindow::TextEffectForm, CommandOrigin::Console); });
+    console_->setAttribute(Qt::WA_DeleteOnClose);
+    console_->setVisible(true);
+    console_->show();
+    console_->activateWindow();
+}
+
+void Shell::CloseSplash() {
+    if (welcome_)
+        welcome_->close();
+}
+
+void Shell::UnhookConsole() {
+    if (console_)
+        console_->Skin().Unload();
+}
+
+void Shell::SafeUnload(ShellWindow window) {
+    if (QWidget* open = Window(window))
+        open->close();
+}
+
+void Shell::UnloadOtherWindows() {
+    // The windows the shutdown does not name (the credit screen among them) go with the named
+    // ones rather than outliving the console.
+    for (auto& [id, window] : windows_)
+        if (window)
+            window->close();
+}
+
+void Shell::CloseIconForm() {
+    if (icon_) {
+        icon_->CloseForm();
+        icon_->deleteLater();
+    }
+}
+
+void Shell::ReleaseLookupLists() {}
+
+void Shell::OnConsoleClosing() {
+    if (finished_)
+        return;
+    finished_ = true;
+    RunShutdown(app_, *this);
+    emit Finished(0);
+}
+
+void Shell::Terminate() {
+    if (finished_)
+        return;
+    // A window shown modally (a message box, the about box, the tip at start-up) runs an event
+    // loop of its own inside the handler that opened it, and releasing windows under that
+    // handler would pull them away from it. Such windows are closed first, as their users
+    // would close them, and the shutdown runs once the program is back in its main loop.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal || QThread::currentThread()->loopLevel() > 1) {
+        if (modal) {
+            auto* dialog = qobject_cast<QDialog*>(modal);
+            if (!modal->close() && dialog)
+                dialog->reject();
+        }
+        QTimer::singleShot(ModalCloseRetryMs, this, &Shell::Terminate);
+        return;
+    }
+    if (console_) {
+        console_->close();
+        return;
+    }
+    if (icon_) {
+        // Start-up has loaded the owner window but not opened the console yet: what is loaded
+        // is saved as at any shutdown.
+        finished_ = true;
+        RunShutdown(app_, *this);
+        emit Finished(0);
+        return;
+    }
+    finished_ = true;
+    emit Finished(0);
+}
+
+void Shell::ShowConsoleNormal() {
+    if (console_)
+        console_->ShowNormal();
+}
+
+void Shell::OpenHomePage() {
+    if (services_.urlOpener)
+        OpenInBrowser(app_, HomePageAddress.toString(), *services_.urlOpener);
+}
+
+void Shell::Help() {
+    if (services_.urlOpener)
+        ShowHelp(app_, *services_.urlOpener);
+}
+
+void Shell::Run(Command command, CommandOrigin origin) {
+    switch (command) {
+    case Command::ShowConsole:
+        ShowConsoleNormal();
+        break;
+    case Command::TipOfDay:
+        Open(ShellWindow::TipOnDayForm, origin);
+        break;
+    case Command::Help:
+        Help();
+        break;
+    case Command::About:
+        Open(ShellWindow::AboutForm, origin);
+        break;
+    case Command::HomePage:
+        OpenHomePage();
+        break;
+    case Command::Exit:
+        if (console_)
+            console_->close();
+        break;
+    case Command::Speak:
+        if (QAction* item = icon_ ? icon_->Item(command) : nullptr) {
+            StoreSpeakSetting(app_, item->isChecked());
+            if (!item->isChecked())
+                StopSpeaking(app_.speech);
+        }
+        break;
+    case Command::OrderForward:
+    case Command::OrderReverse:
+    case Command::OrderRandom: {
+        const int chosen = DirectionOf(command);
+        ChooseDirection(app_, chosen);
+        if (icon_)
+            for (const Command order :
+                 {Command::OrderForward, Command::OrderReverse, Command::OrderRandom})
+                if (order != command)
+                    icon_->Item(order)->setChecked(false);
+        break;
+    }
+    case Command::MustRememberSettings:
+    case Command::RemindSettings:
+    case Command::GeneralSettings:
+        // Guarded like every settings window; the windows themselves come with their parts.
+        RunGuarded(app_, [] {});
+        break;
+    default:
+        // The word window and its commands, and the lookup, are connected by the parts that
+        // bring those windows.
+        break;
+    }
+}
+
+} // namespace lexarion
