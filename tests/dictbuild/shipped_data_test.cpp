@@ -10,6 +10,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 using namespace lexarion;
@@ -67,6 +69,43 @@ TEST_F(ShippedDictionary, ChineseTermsListTheirCommonWordsFirst) {
         EXPECT_TRUE(words.mid(0, 5).contains(c.word))
             << c.term << ": " << words.join(", ").toStdString();
     }
+}
+
+// The everyday keyword table: how many keywords list an expected word among the first three
+// words, as the lookup window shows them.
+TEST_F(ShippedDictionary, EverydayKeywordsListAnExpectedWordAmongTheFirstThree) {
+    const std::optional<QByteArray> table = ReadFileBytes(QStringLiteral(LEXARION_KEYWORD_TABLE));
+    ASSERT_TRUE(table) << LEXARION_KEYWORD_TABLE;
+    int keywords = 0;
+    int found = 0;
+    QStringList misses;
+    for (const QString& line : QString::fromUtf8(*table).split(u'\n')) {
+        if (line.trimmed().isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QStringList fields = line.trimmed().split(u'\t');
+        ASSERT_EQ(fields.size(), 2) << line.toStdString();
+        const QStringList expected = fields[1].split(u'|');
+        lookup->KeywordChanged(fields[0]);
+        const QStringList firstThree = lookup->ListItems().mid(0, 3);
+        ++keywords;
+        const bool hit = std::any_of(expected.begin(), expected.end(), [&](const QString& w) {
+            return firstThree.contains(w, Qt::CaseInsensitive);
+        });
+        if (hit)
+            ++found;
+        else
+            misses.append(fields[0] + QStringLiteral(": ") + firstThree.join(QStringLiteral(", ")));
+    }
+    ASSERT_GE(keywords, 60);
+    const double share = 100.0 * found / keywords;
+    std::printf("everyday keywords: %d of %d (%.1f %%) list an expected word among the first "
+                "three\n",
+                found, keywords, share);
+    for (const QString& miss : misses)
+        std::printf("  missed %s\n", qPrintable(miss));
+    RecordProperty("EverydayKeywordsFound", found);
+    RecordProperty("EverydayKeywords", keywords);
+    EXPECT_GE(share, 90.0);
 }
 
 TEST(ShippedStudyLists, EachHasItsDescriptionAndShortExplanations) {
