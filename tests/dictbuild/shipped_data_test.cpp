@@ -10,6 +10,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
+#include <QSet>
 #include <algorithm>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -60,14 +62,40 @@ TEST_F(ShippedDictionary, FindsEnglishWordsWithTheirIpa) {
 TEST_F(ShippedDictionary, ChineseTermsListTheirCommonWordsFirst) {
     const struct {
         const char* term;
-        const char* word;
-    } cases[] = {{"放弃", "abandon"}, {"苹果", "apple"}, {"电脑", "computer"}};
+        const char* first;
+        const char* leftOut; // a misspelling or an inflected form of the first word
+    } cases[] = {
+        {"放弃", "abandon", nullptr},
+        {"苹果", "apple", nullptr},
+        {"电脑", "computer", "comput"},
+        {"重要", "important", "inportant"},
+        {"钱", "money", nullptr},
+        {"快乐", "happy", nullptr},
+        {"美丽", "beautiful", "beau-ti-ful"},
+        {"吃", "eat", "ated"},
+    };
     for (const auto& c : cases) {
         lookup->KeywordChanged(U(c.term));
         const QStringList words = lookup->ListItems();
         EXPECT_LE(words.size(), 20) << c.term;
-        EXPECT_TRUE(words.mid(0, 5).contains(c.word))
-            << c.term << ": " << words.join(", ").toStdString();
+        EXPECT_EQ(words.value(0), c.first) << c.term << ": " << words.join(", ").toStdString();
+        if (c.leftOut) {
+            EXPECT_FALSE(words.contains(c.leftOut)) << c.term;
+        }
+    }
+}
+
+TEST_F(ShippedDictionary, HoldsEverydayPhrases) {
+    for (const char* phrase :
+         {"give up", "take off", "carry out", "a lot of", "in front of", "look after", "put off"}) {
+        lookup->KeywordChanged(phrase);
+        EXPECT_EQ(lookup->Display().word, phrase);
+        EXPECT_FALSE(lookup->Display().explanation.isEmpty()) << phrase;
+    }
+    // Technical terms of several words stay out.
+    for (const char* term : {"dinitrosalicylic acid reagent", "duodenal smear", "toll line"}) {
+        lookup->KeywordChanged(term);
+        EXPECT_NE(lookup->Display().word, term);
     }
 }
 
@@ -121,12 +149,43 @@ TEST(ShippedStudyLists, EachHasItsDescriptionAndShortExplanations) {
         EXPECT_GT(list.Count(), 1000) << file;
         EXPECT_FALSE(ReadWordListDescription(path).isEmpty()) << file;
         qint32 withIpa = 0;
+        QSet<QString> words;   // folded, to find duplicates
+        QSet<QString> written; // as written
         for (qint32 i = 1; i <= list.Count(); ++i) {
             const QString line = list.Item(i);
             EXPECT_LE(EntryExplanation(line, QString()).size(), 40) << line.toStdString();
             withIpa += EntryPronounce(line, QString()).startsWith(u'/');
+            const QString word = EntryWord(line, QString());
+            EXPECT_FALSE(words.contains(word.toLower())) << file << ": " << word.toStdString();
+            words.insert(word.toLower());
+            written.insert(word);
         }
-        EXPECT_GT(withIpa, list.Count() * 9 / 10) << file;
+        EXPECT_GE(withIpa * 100, list.Count() * 95) << file;
+        // Neither misspellings nor ordinary words in capitals ("CORE" for core).
+        for (const char* wrong : {"reservior", "uptodate", "CORE", "FAX"})
+            EXPECT_FALSE(written.contains(wrong)) << file << ": " << wrong;
+    }
+}
+
+TEST(ShippedStudyLists, ExplanationsBeginWithTheMainSense) {
+    const QString path = ProgramFolder + "/Dicts/cet-4.wsl";
+    if (!QFileInfo::exists(path))
+        GTEST_SKIP() << "no study lists in " << ProgramFolder.toStdString();
+    WordList list;
+    qint32 current = 0;
+    ASSERT_TRUE(LoadWordList(path, list, current));
+    QHash<QString, QString> explanations;
+    for (qint32 i = 1; i <= list.Count(); ++i)
+        explanations.insert(EntryWord(list.Item(i), QString()), EntryExplanation(list.Item(i), {}));
+    const struct {
+        const char* word;
+        const char* begins;
+    } cases[] = {
+        {"convert", "vt. "}, {"core", "n. 核心"}, {"reservoir", "n. "}, {"abandon", "vt. 放弃"}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(explanations.contains(c.word)) << c.word;
+        EXPECT_TRUE(explanations.value(c.word).startsWith(U(c.begins)))
+            << c.word << ": " << explanations.value(c.word).toStdString();
     }
 }
 
