@@ -125,7 +125,7 @@ QStringList NamedWords(QStringView line) {
         while (j < rest.size() && (IsAsciiLetter(rest[j]) || rest[j] == u'-'))
             ++j;
         if (j - i >= 2)
-            words.append(rest.sliced(i, j - i).toString().toLower());
+            words.append(rest.sliced(i, j - i).toString());
         i = j;
     }
     return words;
@@ -294,13 +294,13 @@ float IndexCost(const LookupEntry& entry, int line, int sense, bool subject) {
 
 namespace {
 
-// Entry positions by folded headword, for the words a line names and the base forms.
-QHash<QString, qint32> HeadwordPositions(const std::vector<LookupEntry>& entries) {
-    QHash<QString, qint32> positions;
-    positions.reserve(qsizetype(entries.size()));
-    for (size_t i = 0; i < entries.size(); ++i)
-        positions.insert(entries[i].word.toLower(), qint32(i));
-    return positions;
+// The position of the entry whose headword equals `word` under CompareWords, -1 if none: the
+// entries are in that order.
+qint32 HeadwordPosition(const std::vector<LookupEntry>& entries, QStringView word) {
+    const auto it = std::lower_bound(
+        entries.begin(), entries.end(), word,
+        [](const LookupEntry& e, QStringView w) { return CompareWords(e.word, w) < 0; });
+    return it != entries.end() && WordsEqual(it->word, word) ? qint32(it - entries.begin()) : -1;
 }
 
 // `list` is in ascending entry order.
@@ -314,7 +314,6 @@ bool Lists(const std::vector<Posting>& list, qint32 entry) {
 
 QStringList ChineseIndexLines(const std::vector<LookupEntry>& entries, int maxWords,
                               qint64* termCount) {
-    const QHash<QString, qint32> positions = HeadwordPositions(entries);
     QHash<QString, std::vector<Posting>> postings;
     postings.reserve(qsizetype(entries.size()) * 2);
     // The words each entry's lines name, and its base form, as entry positions.
@@ -325,14 +324,13 @@ QStringList ChineseIndexLines(const std::vector<LookupEntry>& entries, int maxWo
         if (e.word.contains(u','))
             continue; // the index separates its words with ","
         if (!e.lemma.isEmpty() && !WordsEqual(e.lemma, e.word))
-            baseForm[i] = positions.value(e.lemma.toLower(), -1);
-        const QString self = e.word.toLower();
+            baseForm[i] = HeadwordPosition(entries, e.lemma);
         const QStringList lines = MainSenseLines(e);
         for (qsizetype l = 0; l < lines.size(); ++l) {
             const QString& line = lines[l];
             for (const QString& w : NamedWords(line)) {
-                const qint32 at = positions.value(w, -1);
-                if (at >= 0 && w != self &&
+                const qint32 at = HeadwordPosition(entries, w);
+                if (at >= 0 && at != qint32(i) &&
                     std::find(named[i].begin(), named[i].end(), at) == named[i].end())
                     named[i].push_back(at);
             }
@@ -511,11 +509,20 @@ QStringList MainSenseLines(const LookupEntry& entry) {
 
 std::vector<quint8> StudyListTags(const std::vector<LookupEntry>& entries) {
     std::vector<quint8> tags(entries.size());
+    auto suspect = [](const LookupEntry& e) { return e.tags != 0 && e.Unchecked(); };
+    // Slips after the first two letters only: the words that could be meant are looked for among
+    // those that begin like a suspect.
+    QSet<QString> beginnings;
+    for (const LookupEntry& e : entries) {
+        if (suspect(e))
+            beginnings.insert(SpellingSkeleton(e.word).left(2));
+    }
     QHash<QString, std::vector<qint32>> byVariant;
     for (size_t i = 0; i < entries.size(); ++i) {
         const LookupEntry& e = entries[i];
         tags[i] = e.tags;
-        if (e.Unchecked() || !IsCommonWord(e))
+        if (e.Unchecked() || !IsCommonWord(e) ||
+            !beginnings.contains(SpellingSkeleton(e.word).left(2)))
             continue;
         for (const QString& v : SpellingVariants(e.word))
             byVariant[v].push_back(qint32(i));
@@ -536,7 +543,7 @@ std::vector<quint8> StudyListTags(const std::vector<LookupEntry>& entries) {
     };
     for (size_t i = 0; i < entries.size(); ++i) {
         const LookupEntry& e = entries[i];
-        if (e.tags == 0 || !e.Unchecked())
+        if (!suspect(e))
             continue;
         std::vector<qint32> near;
         for (const QString& v : SpellingVariants(e.word)) {

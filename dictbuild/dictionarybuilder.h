@@ -118,8 +118,9 @@ const std::vector<StudyList>& StudyLists();
 
 // The exam tags by which the study lists choose their entries, per entry: the entry's own, except
 // that a misspelt headword passes its tags on to the word it misspells ("reservior" to
-// "reservoir", "uptodate" to "up-to-date"). A misspelling is an unchecked entry one slip from a
-// checked common word with which it shares two Chinese characters in a row.
+// "reservoir", "uptodate" to "up-to-date"). A misspelling is an unchecked entry one slip (after
+// its first two letters) from a checked common word with which it shares two Chinese characters
+// in a row.
 std::vector<quint8> StudyListTags(const std::vector<LookupEntry>& entries);
 
 // The entry lines of a study list: the entries whose `studyTags` hold `tag`, in dictionary

@@ -58,17 +58,29 @@ quint8 ParseExamTags(QByteArrayView tags) {
 }
 
 WordClass ClassOfMarker(QStringView marker) {
+    marker = marker.trimmed();
     while (marker.endsWith(u'.'))
         marker.chop(1);
-    const QString m = marker.trimmed().toString().toLower();
-    if (m == u"n" || m == u"pl")
-        return NounClass;
-    if (m == u"v" || m == u"vt" || m == u"vi" || m == u"aux" || m == u"modal" || m == u"link-v")
-        return VerbClass;
-    if (m == u"a" || m == u"adj" || m == u"s")
-        return AdjectiveClass;
-    if (m == u"r" || m == u"adv" || m == u"ad")
-        return AdverbClass;
+    static constexpr std::array<std::pair<QStringView, WordClass>, 14> classes = {{
+        {u"n", NounClass},
+        {u"pl", NounClass},
+        {u"v", VerbClass},
+        {u"vt", VerbClass},
+        {u"vi", VerbClass},
+        {u"aux", VerbClass},
+        {u"modal", VerbClass},
+        {u"link-v", VerbClass},
+        {u"a", AdjectiveClass},
+        {u"adj", AdjectiveClass},
+        {u"s", AdjectiveClass},
+        {u"r", AdverbClass},
+        {u"adv", AdverbClass},
+        {u"ad", AdverbClass},
+    }};
+    for (const auto& [name, c] : classes) {
+        if (marker.compare(name, Qt::CaseInsensitive) == 0)
+            return c;
+    }
     return NoWordClass;
 }
 
