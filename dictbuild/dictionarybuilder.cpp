@@ -206,7 +206,7 @@ qint32 EverydayWords::PhraseRank(QStringView headword) const {
         const qint32 rank = common.value(w.toString().toLower(), LookupEntry::NoRank);
         rarest = std::max(rarest, rank == LookupEntry::NoRank ? CommonRank : rank);
     }
-    return std::max(PhraseRankFloor, rarest * PhraseRankFactor);
+    return PhraseRankBase + rarest * PhraseRankFactor;
 }
 
 bool IsLookupRow(const SourceEntry& row, const QString& headword, const EverydayWords& everyday) {

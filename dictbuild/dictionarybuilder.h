@@ -50,7 +50,7 @@ struct EverydayWords {
     static constexpr qint32 GrammaticalRank = 150;
     static constexpr qint32 ParticleRank = 1000;
     static constexpr qint32 PhraseRankFactor = 16;
-    static constexpr qint32 PhraseRankFloor = 4000;
+    static constexpr qint32 PhraseRankBase = 8000;
     QHash<QString, qint32> common; // word -> rank (NoRank when kept for a tag or a mark)
     QSet<QString> grammatical;
 
@@ -58,7 +58,8 @@ struct EverydayWords {
     // True for a phrase of two to four everyday words, one of them grammatical ("give up",
     // "in front of", but not "floppy disk" or "dinitrosalicylic acid reagent").
     bool IsEverydayPhrase(QStringView headword) const;
-    // The rank a phrase without its own is ranked by: that of its rarest word, made rarer.
+    // The rank a phrase without its own is ranked by: after the words up to PhraseRankBase,
+    // and among phrases by its rarest word ("give up" before "buy it").
     qint32 PhraseRank(QStringView headword) const;
 };
 
