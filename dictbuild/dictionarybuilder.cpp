@@ -89,6 +89,16 @@ double WeighingRank(const LookupEntry& e) {
     return 1000000.0;
 }
 
+// The pairs of Chinese characters in a row of `text`.
+QSet<QString> ChinesePairs(QStringView text) {
+    QSet<QString> pairs;
+    for (qsizetype k = 0; k + 1 < text.size(); ++k) {
+        if (IsChineseCharacter(text[k].unicode()) && IsChineseCharacter(text[k + 1].unicode()))
+            pairs.insert(text.sliced(k, 2).toString());
+    }
+    return pairs;
+}
+
 // A word in its own right: in the exam lists, marked by Collins or Oxford, or among the
 // EverydayWords::CommonRank most frequent ("left", "saw", "better").
 bool IsCommonWord(const LookupEntry& e) {
@@ -487,15 +497,28 @@ QStringList MainSenseLines(const LookupEntry& entry) {
             ++end;
         return ClassOfMarker(marker.first(end));
     };
+    // The source lists the noun first whatever the word's main use; other orders are its own.
     const WordClass first = classOf(lines.front());
-    if (first == NoWordClass)
+    if (first != NounClass)
         return lines;
     const int firstCount = entry.definitionCounts[size_t(first)];
+    if (firstCount == 0)
+        return lines; // the definitions say nothing about the first part ("burn": nouns only)
+    // A verb made from the noun names it ("carpet": 地毯, 铺以地毯); the noun stays first.
+    const QSet<QString> nounPairs = ChinesePairs(ChineseTerms(lines.front()).value(0));
+    bool verbFromNoun = false;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        if (classOf(lines[i]) == VerbClass) {
+            verbFromNoun = ChinesePairs(ChineseTerms(lines[i]).value(0)).intersects(nounPairs);
+            break; // the first verb line is the main verb sense
+        }
+    }
     qsizetype best = -1;
     int bestCount = 2 * firstCount;
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const WordClass c = classOf(lines[i]);
-        if (c == NoWordClass || c == first || IsSubjectLine(lines[i]))
+        if (c == NoWordClass || c == first || IsSubjectLine(lines[i]) ||
+            (c == VerbClass && verbFromNoun))
             continue;
         if (entry.definitionCounts[size_t(c)] > bestCount) {
             best = i;
@@ -527,17 +550,11 @@ std::vector<quint8> StudyListTags(const std::vector<LookupEntry>& entries) {
         for (const QString& v : SpellingVariants(e.word))
             byVariant[v].push_back(qint32(i));
     }
-    // The pairs of Chinese characters in a row of the entry's senses.
     auto pairs = [](const LookupEntry& e) {
         QSet<QString> all;
         for (const QString& line : e.lines) {
-            for (const QString& t : ChineseTerms(line)) {
-                for (qsizetype k = 0; k + 1 < t.size(); ++k) {
-                    if (IsChineseCharacter(t[k].unicode()) &&
-                        IsChineseCharacter(t[k + 1].unicode()))
-                        all.insert(t.sliced(k, 2));
-                }
-            }
+            for (const QString& t : ChineseTerms(line))
+                all.unite(ChinesePairs(t));
         }
         return all;
     };

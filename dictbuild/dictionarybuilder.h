@@ -130,8 +130,10 @@ QStringList StudyListLines(const std::vector<LookupEntry>& entries, quint8 tag,
                            const std::vector<quint8>& studyTags);
 
 // The translation lines with the part of speech the source defines most often first, when the
-// English definitions show it is more than twice as common as that of the first line ("convert":
-// three verb senses, one noun sense); otherwise as they are.
+// first line is a noun's and the English definitions give the noun and another part of speech
+// more than twice as often ("convert": three verb senses, one noun sense), unless it is a verb
+// whose first sense names the noun's ("carpet": 地毯, 铺以地毯); otherwise as they are. The
+// definitions are a few senses only, so a part they do not name at all is not taken for a rare one.
 QStringList MainSenseLines(const LookupEntry& entry);
 
 } // namespace lexarion::dictbuild
