@@ -1,5 +1,6 @@
 #include "dictbuild/chineseterms.h"
 
+#include "dictbuild/ecdictsource.h"
 #include "dictbuild/senses.h"
 #include "dictbuild/textclean.h"
 
@@ -115,6 +116,42 @@ QStringList ChineseTerms(QStringView line) {
     }
     add(text.size());
     return terms;
+}
+
+std::vector<IndexTerm> IndexTerms(QStringView line) {
+    QStringView body = line;
+    if (body.startsWith(WebSenseMarker))
+        body = body.sliced(WebSenseMarker.size());
+    const QStringView marker = SplitPartOfSpeech(body).marker;
+    bool adjective = false;
+    bool adverb = false;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= marker.size(); ++i) {
+        if (i < marker.size() && (marker[i].isLetter() || marker[i] == u'-'))
+            continue;
+        if (i > start) {
+            const WordClass c = ClassOfMarker(marker.sliced(start, i - start));
+            adjective = adjective || c == AdjectiveClass;
+            adverb = adverb || c == AdverbClass;
+        }
+        start = i + 1;
+    }
+    const QStringList terms = ChineseTerms(line);
+    std::vector<IndexTerm> out;
+    out.reserve(size_t(terms.size()) + 2);
+    for (qsizetype i = 0; i < terms.size(); ++i) {
+        const QString& term = terms[i];
+        out.push_back({term, int(i)});
+        const bool bareAdjective =
+            term.endsWith(u'的') && (adjective || (marker.isEmpty() && term.size() >= 3));
+        const bool bareAdverb = adverb && term.endsWith(u'地');
+        if (term.size() < 2 || (!bareAdjective && !bareAdverb))
+            continue;
+        QString bare = term.chopped(1);
+        if (ContainsChinese(bare) && !terms.contains(bare))
+            out.push_back({std::move(bare), int(i)});
+    }
+    return out;
 }
 
 } // namespace lexarion::dictbuild

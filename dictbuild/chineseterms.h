@@ -7,6 +7,7 @@
 
 #include <QStringList>
 #include <QStringView>
+#include <vector>
 
 namespace lexarion::dictbuild {
 
@@ -15,5 +16,16 @@ inline constexpr int MaxTermLength = 16;
 
 // The terms of one cleaned translation line, in order, each once.
 QStringList ChineseTerms(QStringView line);
+
+// The terms under which the index lists a line's word, as a learner types them: each term of
+// ChineseTerms, and after it, on an adjective's line, a term "…的" also as the bare term ("重要的"
+// also as "重要"), on an adverb's line a term "…地" also as the bare term. A line without a
+// part-of-speech marker gives the bare term only for "…的" of three characters or more, so that
+// "目的" stays whole. `sense` is the position of the source term among the line's terms.
+struct IndexTerm {
+    QString text;
+    int sense = 0;
+};
+std::vector<IndexTerm> IndexTerms(QStringView line);
 
 } // namespace lexarion::dictbuild

@@ -150,8 +150,9 @@ bool ConvertEcdict(const ConversionOptions& options, ConversionReport* report, Q
         outputs.push_back({QStringLiteral("All_cn.idx"), EncodeWordList(description, lines),
                            lines.size(), 1, 1, true});
     }
+    const std::vector<quint8> studyTags = StudyListTags(entries);
     for (const StudyList& list : StudyLists()) {
-        const QStringList lines = StudyListLines(entries, list.tag);
+        const QStringList lines = StudyListLines(entries, list.tag, studyTags);
         const QString description = QStringLiteral("%1，共 %2 词")
                                         .arg(QString::fromUtf8(list.title), Grouped(lines.size()));
         outputs.push_back({QString::fromLatin1(list.fileName), EncodeWordList(description, lines),

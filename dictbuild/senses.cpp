@@ -8,10 +8,6 @@ namespace lexarion::dictbuild {
 
 namespace {
 
-bool IsAsciiLetter(QChar c) {
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-}
-
 bool IsKnownPartOfSpeech(QStringView name) {
     static constexpr std::array<QStringView, 32> known = {
         u"n",    u"v",    u"vt",   u"vi",     u"a",      u"adj",   u"adv", u"ad",

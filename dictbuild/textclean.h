@@ -19,6 +19,10 @@ bool IsChineseCharacter(char32_t codePoint);
 QChar ClosingBracket(QChar c);
 bool IsClosingBracket(QChar c);
 
+inline bool IsAsciiLetter(QChar c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
 // True when `text` holds at least one Chinese character.
 bool ContainsChinese(QStringView text);
 

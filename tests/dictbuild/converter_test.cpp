@@ -6,6 +6,7 @@
 #include "wordlist/wordentry.h"
 #include "wordlist/wordlist.h"
 
+#include <QHash>
 #include <gtest/gtest.h>
 
 using namespace lexarion;
@@ -47,18 +48,24 @@ constexpr char FixtureCsv[] =
     // doubled quotes inside a quoted headword
     "\"say \"\"hello\"\"\",,,v. 打招呼,,,,cet4,0,0,,,\n";
 
+// Converts `csv`, with a licence beside it, into the folder's Dicts/.
+::testing::AssertionResult Convert(TempProgramFolder& folder, const char* csv,
+                                   ConversionReport* report) {
+    folder.Write("ecdict.csv", csv);
+    folder.Write("LICENSE", "MIT License\n\nCopyright (c) 2022 Yan\n");
+    ConversionOptions options;
+    options.csvPath = folder.File("ecdict.csv");
+    options.licencePath = folder.File("LICENSE");
+    options.outputFolder = folder.File("Dicts");
+    QString error;
+    if (ConvertEcdict(options, report, &error))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << error.toStdString();
+}
+
 class ConverterTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder.Write("ecdict.csv", FixtureCsv);
-        folder.Write("LICENSE", "MIT License\n\nCopyright (c) 2022 Yan\n");
-        ConversionOptions options;
-        options.csvPath = folder.File("ecdict.csv");
-        options.licencePath = folder.File("LICENSE");
-        options.outputFolder = folder.File("Dicts");
-        QString error;
-        ASSERT_TRUE(ConvertEcdict(options, &report, &error)) << error.toStdString();
-    }
+    void SetUp() override { ASSERT_TRUE(Convert(folder, FixtureCsv, &report)); }
 
     QStringList Lines(const QString& file) const {
         return DecodeText(folder.Read("Dicts/" + file), TextEncoding::Gb18030)
@@ -175,6 +182,114 @@ TEST_F(ConverterTest, StudyListsHoldTheirTagInAlphabeticalOrder) {
         EXPECT_EQ(list.Count(), l.count) << l.file;
         EXPECT_EQ(ReadWordListDescription(path), U(l.description)) << l.file;
     }
+}
+
+// Rows for the rules that choose phrases, rank the Chinese index and clean the study lists.
+constexpr char RulesCsv[] =
+    "word,phonetic,definition,translation,pos,collins,oxford,tag,bnc,frq,exchange,detail,audio\n"
+    "important,im'po:tant,a. of great significance,\"a. 重要的, 有地位的\",,5,1,zk gk,218,266,,,\n"
+    "inportant,,,a. 重要,,,,,0,0,,,\n"
+    "importance,im'po:tans,n. the quality of being important,\"n. 重要性, 重要\",,4,1,cet4,1500,"
+    "1400,,,\n"
+    "moment,'maumant,n. a point in time,\"n. 片刻, 瞬间, 时刻, 重要\",,5,1,zk,300,200,s:moments,,\n"
+    "money,'mani,n. the medium of exchange,\"n. 金钱, 货币\",,5,1,zk,233,232,s:moneys,,\n"
+    "pocket,'pokit,n. a small pouch,\"n. 口袋, 钱\",,4,1,zk,2000,1800,,,\n"
+    "eat,i:t,v. take in solid food,\"v. 吃, 吃饭\",,5,1,zk,900,1000,p:ate/d:eaten,,\n"
+    "ated,et,,v. 吃（eat的过去式）,,,,,0,0,,,\n"
+    "nosh,noS,n. a snack,n. 小吃,,,,,0,0,,,\n"
+    "noshed,noS,v. eat a snack,vt. 吃,,,,,0,0,1:pd/0:nosh,,\n"
+    // phrases: words of everyday English with a grammatical word are kept
+    "in,in,,prep. 在...里,,5,1,zk,5,5,,,\n"
+    "of,ov,,prep. 的,,5,1,zk,3,3,,,\n"
+    "front,frant,,n. 前面,,5,1,zk,600,600,,,\n"
+    "give,giv,,v. 给,,5,1,zk,100,100,,,\n"
+    "up,ap,,adv. 向上,,5,1,zk,60,60,,,\n"
+    "floppy,'flopi,,a. 松软的,,,,cet4,0,0,,,\n"
+    "disk,disk,,n. 磁盘,,,,cet4,0,0,,,\n"
+    "acid,'asid,,n. 酸,,,,cet4,0,0,,,\n"
+    "in front of,,,在…前面；当着…的面,,,,,0,0,,,\n"
+    "give up,,,\"放弃, 认输\",,,,,0,0,,,\n"
+    "floppy disk,,,n. 软盘,,,,,0,0,,,\n"
+    "of acid,,,[化] 酸的,,,,,0,0,,,\n"
+    "dinitrosalicylic acid reagent,,,n. 二硝基水杨酸试剂,,,,,0,0,,,\n"
+    // study lists
+    "abandon,a'bandan,v. forsake,\"vt. 放弃, 抛弃\",,3,1,cet4,2057,2182,,,\n"
+    "convert,kan'va:t,\"n. a person who has been converted\\nv. change from one system to another"
+    "\\nv. change the nature\\nv. change religious beliefs\",\"n. 皈依者, 改变宗教信仰者\\nvt. "
+    "转换,"
+    " 兑换\",,3,1,cet4,2245,2895,d:converted/s:converts,,\n"
+    "carpet,'ka:pit,\"n. floor covering\\nv. cover with a carpet\\nv. rebuke\\nv. cover "
+    "completely\",\"n. 地毯\\nvt. 铺以地毯, 铺盖\",,3,1,cet4,3000,3000,,,\n"
+    "CORE,ko:,n. the center of an object,\"n. 核心, 果心\",,3,1,cet4,2380,1954,s:cores/p:cored,,\n"
+    "FBI,,n. the Federal Bureau of Investigation,n. 联邦调查局,,,,cet4,5000,5000,,,\n"
+    "reservoir,'rezavwa:,n. a lake used to store water,\"n. 水库, 贮水池\",,,,cet6,5000,5000,,,\n"
+    "reservior,,,\"n. 贮水池,贮藏处\",,,,cet4,0,0,,,\n"
+    "accidents,,n. unfortunate mishaps,n. 事故,,,,cet4,0,0,,,\n"
+    "accident,'aksidant,n. an unfortunate mishap,n. 事故,,,,cet4,900,900,,,\n";
+
+class ConverterRulesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(Convert(folder, RulesCsv, nullptr));
+        ASSERT_TRUE(lookup.Load(folder.Path()));
+    }
+
+    TempProgramFolder folder;
+    WordLookup lookup;
+};
+
+TEST_F(ConverterRulesTest, KeepsEverydayPhrasesAndLeavesOutTechnicalTerms) {
+    const struct {
+        const char* phrase;
+        bool kept;
+    } cases[] = {
+        {"in front of", true},
+        {"give up", true},
+        {"floppy disk", false},                   // no grammatical word
+        {"of acid", false},                       // a subject sense only
+        {"dinitrosalicylic acid reagent", false}, // a rare word
+    };
+    for (const auto& c : cases) {
+        lookup.KeywordChanged(c.phrase);
+        EXPECT_EQ(lookup.Display().word == c.phrase, c.kept) << c.phrase;
+    }
+}
+
+TEST_F(ConverterRulesTest, ChineseTermsListTheCommonBaseWordFirst) {
+    const struct {
+        const char* term;
+        QStringList words;
+    } cases[] = {
+        // the bare adjective; the misspelling is left out
+        {"重要", {"important", "importance", "moment"}},
+        // the head of money's main sense "金钱"
+        {"钱", {"money", "pocket"}},
+        // no inflected form beside its base form, nor one that only names it
+        {"吃", {"eat"}},
+        {"放弃", {"abandon", "give up"}},
+        {"核心", {"core"}},
+    };
+    for (const auto& c : cases) {
+        lookup.KeywordChanged(U(c.term));
+        EXPECT_EQ(lookup.ListItems(), c.words) << c.term;
+    }
+}
+
+TEST_F(ConverterRulesTest, StudyListsLoseMisspellingsAndLeadWithTheMainSense) {
+    WordList list;
+    qint32 current = 0;
+    ASSERT_TRUE(LoadWordList(folder.File("Dicts/cet-4.wsl"), list, current));
+    QStringList words;
+    QHash<QString, QString> explanations;
+    for (qint32 i = 1; i <= list.Count(); ++i) {
+        words.append(EntryWord(list.Item(i), QString()));
+        explanations.insert(words.back(), EntryExplanation(list.Item(i), QString()));
+    }
+    EXPECT_EQ(words, QStringList({"abandon", "accident", "accidents", "acid", "carpet", "convert",
+                                  "core", "disk", "FBI", "floppy", "importance", "reservoir"}));
+    // The verb the definitions name three times goes first, unless it is made from the noun.
+    EXPECT_EQ(explanations.value("convert"), U("vt. 转换, 兑换；n. 皈依者, 改变宗教信仰者"));
+    EXPECT_EQ(explanations.value("carpet"), U("n. 地毯；vt. 铺以地毯, 铺盖"));
 }
 
 TEST(ConverterCheck, RejectsWhatTheProgramCouldNotSearch) {

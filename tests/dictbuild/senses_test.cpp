@@ -86,4 +86,34 @@ TEST(ChineseTermsTest, PiecesBetweenSeparatorsWithoutNotes) {
         EXPECT_EQ(ChineseTerms(U(c.line)), c.terms) << c.line;
 }
 
+TEST(ChineseTermsTest, IndexTermsAlsoTheBareAdjectiveAndAdverb) {
+    const struct {
+        const char* line;
+        QStringList terms;
+        std::vector<int> senses;
+    } cases[] = {
+        {"a. 重要的, 有地位的", {U("重要的"), U("重要"), U("有地位的"), U("有地位")}, {0, 0, 1, 1}},
+        {"adv. 慢慢地, 缓慢地", {U("慢慢地"), U("慢慢"), U("缓慢地"), U("缓慢")}, {0, 0, 1, 1}},
+        {"adj. 新的", {U("新的"), U("新")}, {0, 0}},
+        // a noun's "…地" and "…的" are words of their own
+        {"n. 目的地, 目的", {U("目的地"), U("目的")}, {0, 1}},
+        {"vt. 使高兴的", {U("使高兴的")}, {0}},
+        // without a marker only a longer "…的" loses it
+        {"重要的, 美的", {U("重要的"), U("重要"), U("美的")}, {0, 0, 1}},
+        {"[网络] 美丽的", {U("美丽的"), U("美丽")}, {0, 0}},
+        // an adjective whose bare term is among its senses already
+        {"a. 快乐的, 快乐", {U("快乐的"), U("快乐")}, {0, 1}},
+    };
+    for (const auto& c : cases) {
+        QStringList terms;
+        std::vector<int> senses;
+        for (const IndexTerm& t : IndexTerms(U(c.line))) {
+            terms.append(t.text);
+            senses.push_back(t.sense);
+        }
+        EXPECT_EQ(terms, c.terms) << c.line;
+        EXPECT_EQ(senses, c.senses) << c.line;
+    }
+}
+
 } // namespace

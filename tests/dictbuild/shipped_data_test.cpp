@@ -10,6 +10,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
+#include <QSet>
+#include <algorithm>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 using namespace lexarion;
@@ -58,15 +62,78 @@ TEST_F(ShippedDictionary, FindsEnglishWordsWithTheirIpa) {
 TEST_F(ShippedDictionary, ChineseTermsListTheirCommonWordsFirst) {
     const struct {
         const char* term;
-        const char* word;
-    } cases[] = {{"放弃", "abandon"}, {"苹果", "apple"}, {"电脑", "computer"}};
+        const char* first;
+        const char* leftOut; // a misspelling or an inflected form of the first word
+    } cases[] = {
+        {"放弃", "abandon", nullptr},
+        {"苹果", "apple", nullptr},
+        {"电脑", "computer", "comput"},
+        {"重要", "important", "inportant"},
+        {"钱", "money", nullptr},
+        {"快乐", "happy", nullptr},
+        {"美丽", "beautiful", "beau-ti-ful"},
+        {"吃", "eat", "ated"},
+    };
     for (const auto& c : cases) {
         lookup->KeywordChanged(U(c.term));
         const QStringList words = lookup->ListItems();
         EXPECT_LE(words.size(), 20) << c.term;
-        EXPECT_TRUE(words.mid(0, 5).contains(c.word))
-            << c.term << ": " << words.join(", ").toStdString();
+        EXPECT_EQ(words.value(0), c.first) << c.term << ": " << words.join(", ").toStdString();
+        if (c.leftOut) {
+            EXPECT_FALSE(words.contains(c.leftOut)) << c.term;
+        }
     }
+}
+
+TEST_F(ShippedDictionary, HoldsEverydayPhrases) {
+    for (const char* phrase :
+         {"give up", "take off", "carry out", "a lot of", "in front of", "look after", "put off"}) {
+        lookup->KeywordChanged(phrase);
+        EXPECT_EQ(lookup->Display().word, phrase);
+        EXPECT_FALSE(lookup->Display().explanation.isEmpty()) << phrase;
+    }
+    // Technical terms of several words stay out.
+    for (const char* term : {"dinitrosalicylic acid reagent", "duodenal smear", "toll line"}) {
+        lookup->KeywordChanged(term);
+        EXPECT_NE(lookup->Display().word, term);
+    }
+}
+
+// The everyday keyword table: how many keywords list an expected word among the first three
+// words, as the lookup window shows them.
+TEST_F(ShippedDictionary, EverydayKeywordsListAnExpectedWordAmongTheFirstThree) {
+    const std::optional<QByteArray> table = ReadFileBytes(QStringLiteral(LEXARION_KEYWORD_TABLE));
+    ASSERT_TRUE(table) << LEXARION_KEYWORD_TABLE;
+    int keywords = 0;
+    int found = 0;
+    QStringList misses;
+    for (const QString& line : QString::fromUtf8(*table).split(u'\n')) {
+        if (line.trimmed().isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QStringList fields = line.trimmed().split(u'\t');
+        ASSERT_EQ(fields.size(), 2) << line.toStdString();
+        const QStringList expected = fields[1].split(u'|');
+        lookup->KeywordChanged(fields[0]);
+        const QStringList firstThree = lookup->ListItems().mid(0, 3);
+        ++keywords;
+        const bool hit = std::any_of(expected.begin(), expected.end(), [&](const QString& w) {
+            return firstThree.contains(w, Qt::CaseInsensitive);
+        });
+        if (hit)
+            ++found;
+        else
+            misses.append(fields[0] + QStringLiteral(": ") + firstThree.join(QStringLiteral(", ")));
+    }
+    ASSERT_GE(keywords, 60);
+    const double share = 100.0 * found / keywords;
+    std::printf("everyday keywords: %d of %d (%.1f %%) list an expected word among the first "
+                "three\n",
+                found, keywords, share);
+    for (const QString& miss : misses)
+        std::printf("  missed %s\n", qPrintable(miss));
+    RecordProperty("EverydayKeywordsFound", found);
+    RecordProperty("EverydayKeywords", keywords);
+    EXPECT_GE(share, 90.0);
 }
 
 TEST(ShippedStudyLists, EachHasItsDescriptionAndShortExplanations) {
@@ -82,12 +149,43 @@ TEST(ShippedStudyLists, EachHasItsDescriptionAndShortExplanations) {
         EXPECT_GT(list.Count(), 1000) << file;
         EXPECT_FALSE(ReadWordListDescription(path).isEmpty()) << file;
         qint32 withIpa = 0;
+        QSet<QString> words;   // folded, to find duplicates
+        QSet<QString> written; // as written
         for (qint32 i = 1; i <= list.Count(); ++i) {
             const QString line = list.Item(i);
             EXPECT_LE(EntryExplanation(line, QString()).size(), 40) << line.toStdString();
             withIpa += EntryPronounce(line, QString()).startsWith(u'/');
+            const QString word = EntryWord(line, QString());
+            EXPECT_FALSE(words.contains(word.toLower())) << file << ": " << word.toStdString();
+            words.insert(word.toLower());
+            written.insert(word);
         }
-        EXPECT_GT(withIpa, list.Count() * 9 / 10) << file;
+        EXPECT_GE(withIpa * 100, list.Count() * 95) << file;
+        // Neither misspellings nor ordinary words in capitals ("CORE" for core).
+        for (const char* wrong : {"reservior", "uptodate", "CORE", "FAX"})
+            EXPECT_FALSE(written.contains(wrong)) << file << ": " << wrong;
+    }
+}
+
+TEST(ShippedStudyLists, ExplanationsBeginWithTheMainSense) {
+    const QString path = ProgramFolder + "/Dicts/cet-4.wsl";
+    if (!QFileInfo::exists(path))
+        GTEST_SKIP() << "no study lists in " << ProgramFolder.toStdString();
+    WordList list;
+    qint32 current = 0;
+    ASSERT_TRUE(LoadWordList(path, list, current));
+    QHash<QString, QString> explanations;
+    for (qint32 i = 1; i <= list.Count(); ++i)
+        explanations.insert(EntryWord(list.Item(i), QString()), EntryExplanation(list.Item(i), {}));
+    const struct {
+        const char* word;
+        const char* begins;
+    } cases[] = {
+        {"convert", "vt. "}, {"core", "n. 核心"}, {"reservoir", "n. "}, {"abandon", "vt. 放弃"}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(explanations.contains(c.word)) << c.word;
+        EXPECT_TRUE(explanations.value(c.word).startsWith(U(c.begins)))
+            << c.word << ": " << explanations.value(c.word).toStdString();
     }
 }
 
