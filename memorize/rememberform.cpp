@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -84,13 +85,44 @@ public:
                        : int(Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine);
     }
 
+    // Over a picture the text gets a soft shadow so that it stays readable on light and busy
+    // parts of the picture.
+    bool shadow = false;
+
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setFont(font);
-        painter.setPen(color);
         const double pad = Pad(font);
-        painter.drawText(QRectF(rect()).adjusted(pad, 0, -pad, 0), Flags(!std::isinf(wrap)), text);
+        const QRectF box = QRectF(rect()).adjusted(pad, 0, -pad, 0);
+        const int flags = Flags(!std::isinf(wrap));
+        const int strike = SyntheticBoldStrike(font);
+        const auto draw = [&](QPointF offset, const QColor& c) {
+            painter.setPen(c);
+            for (int dx = 0; dx <= strike; ++dx)
+                painter.drawText(box.translated(offset + QPointF(dx, 0)), flags, text);
+        };
+        if (shadow)
+            draw(QPointF(1.5, 1.5), QColor(0, 0, 0, 140));
+        draw(QPointF(), color);
+    }
+
+private:
+    // Faces without a bold style are made bold by the font engine only in the sizes it keeps
+    // as cached glyphs (up to 64 pixels); larger, they are overstruck as the classic desktop
+    // does, by a pixel for every 32 of their size.
+    static int SyntheticBoldStrike(const QFont& f) {
+        if (!f.bold())
+            return 0;
+        const QFontInfo info(f);
+        if (info.pixelSize() <= 64)
+            return 0;
+        // The face's own style name tells a real bold face from a regular one made bold.
+        const QString style = info.styleName().toLower();
+        for (const char* heavy : {"bold", "black", "heavy", "demi", "semi"})
+            if (style.contains(QLatin1String(heavy)))
+                return 0;
+        return std::max(1, info.pixelSize() / 32);
     }
 };
 
@@ -350,6 +382,7 @@ void RememberForm::UpdateLabels() {
         auto* label = AsLabel(Label(kind));
         label->text = state.text;
         label->color = color;
+        label->shadow = !background_.isNull();
         label->setVisible(state.visible);
         label->update();
     };
@@ -444,11 +477,13 @@ bool RememberForm::LoadBackPicture(const QString& path) {
 
 void RememberForm::SetBackPicture(int style) {
     background_ = ComposeBackground(backPic_, size(), style, backColor_);
+    UpdateLabels();
     update();
 }
 
 void RememberForm::RemoveBackPicture() {
     background_ = QImage();
+    UpdateLabels();
     update();
 }
 

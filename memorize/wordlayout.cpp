@@ -80,8 +80,13 @@ WordLayout LayOutWords(const WordLayoutInput& input, const LabelMeasure& measure
         layout.explanation =
             Box(measure(WordLabelKind::Explanation, scale, layout.explanationWrap));
         PlaceLabels(input, layout);
-        if (last || (Inside(area, layout.word) && Inside(area, layout.pronounce) &&
-                     Inside(area, layout.explanation)))
+        // On one line the explanation keeps at least a third of the width to wrap in (unless
+        // it is shorter): a column a few characters wide reads worse than a smaller line.
+        const bool roomy = input.split || !input.hasExplanation ||
+                           layout.explanationWrap >= area.width() / 3 ||
+                           layout.explanation.height() <= layout.word.height();
+        if (last || (roomy && (Inside(area, layout.word) && Inside(area, layout.pronounce) &&
+                               Inside(area, layout.explanation))))
             return layout;
     }
 }

@@ -99,17 +99,21 @@ TEST_P(FitTest, EverythingStaysInsideTheBorders) {
     }
     EXPECT_EQ(layout.explanation.height() > 20 * layout.scale + 0.01, c.wrapped) << c.name;
     EXPECT_EQ(layout.scale < 1, c.scaled) << c.name;
+    if (!c.split && c.wrapped) {
+        EXPECT_GE(layout.explanationWrap, (c.width - 10) / 3) << c.name;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, FitTest,
-    ::testing::Values(FitCase{"FitsAsItIs", true, 800, 600, 5, 10, false, false},
-                      FitCase{"LongExplanationWraps", true, 800, 600, 5, 120, true, false},
-                      FitCase{"LongWordShrinks", true, 400, 600, 60, 4, false, true},
-                      FitCase{"SmallestWindowShrinksEverything", true, 67, 27, 8, 60, false, true},
-                      FitCase{"OneLineWrapsTheRest", false, 600, 400, 5, 80, true, false},
-                      FitCase{"OneLineShrinksWhenNoRoomIsLeft", false, 200, 100, 30, 10, true,
-                              true}),
+    ::testing::Values(
+        FitCase{"FitsAsItIs", true, 800, 600, 5, 10, false, false},
+        FitCase{"LongExplanationWraps", true, 800, 600, 5, 120, true, false},
+        FitCase{"LongWordShrinks", true, 400, 600, 60, 4, false, true},
+        FitCase{"SmallestWindowShrinksEverything", true, 67, 27, 8, 60, false, true},
+        FitCase{"OneLineWrapsTheRest", false, 600, 400, 5, 80, true, false},
+        FitCase{"OneLineShrinksWhenNoRoomIsLeft", false, 200, 100, 30, 10, false, true},
+        FitCase{"OneLineKeepsAThirdForTheExplanation", false, 600, 400, 40, 80, true, true}),
     [](const ::testing::TestParamInfo<FitCase>& info) { return info.param.name; });
 
 } // namespace
