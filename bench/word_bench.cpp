@@ -3,8 +3,8 @@
 // the speech delay to the first sample of the spoken word through espeak-ng, and the memory of a
 // process with a full-screen word window open. Runs on the offscreen platform.
 
-#include "app/appstate.h"
-#include "app/settings.h"
+#include "core/appstate.h"
+#include "core/settings.h"
 #include "memorize/rememberform.h"
 #include "memorize/wordstyle.h"
 #include "platform/espeakspeech.h"

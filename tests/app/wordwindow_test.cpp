@@ -2,12 +2,12 @@
 // by every item of the memorization menu, paced by the owner window's speech notifications, and
 // closed by its menu and by the program's end.
 
-#include "app/appstate.h"
 #include "app/controlform.h"
 #include "app/iconform.h"
 #include "app/loginform.h"
-#include "app/settings.h"
 #include "app/shell.h"
+#include "core/appstate.h"
+#include "core/settings.h"
 #include "memorize/rememberform.h"
 #include "skin/buttonxp.h"
 #include "skin/textboxxp.h"
@@ -80,12 +80,12 @@ void WordWindowTest::theConsoleAndTheTrayOpenOneWindow() {
     WordShell f;
     QVERIFY(f.LogIn());
     QVERIFY(!f.shell.WordWindow());
-    f.shell.ButtonCommand(0);
+    f.shell.Run(Command::OpenRememberForm, CommandOrigin::Console);
     QPointer<RememberForm> form = f.shell.WordWindow();
     QVERIFY(form);
     QVERIFY(QTest::qWaitForWindowExposed(form));
     QCOMPARE(f.shell.Icon()->WordWindow(), form.data());
-    f.shell.MenuCommand(QStringLiteral("RememberMenu"));
+    f.shell.Run(Command::OpenRememberForm);
     QCOMPARE(f.shell.WordWindow(), form.data());
     QVERIFY(form->isVisible());
 }
@@ -93,7 +93,7 @@ void WordWindowTest::theConsoleAndTheTrayOpenOneWindow() {
 void WordWindowTest::theMenuCommandsTheWindow() {
     WordShell f;
     QVERIFY(f.LogIn());
-    f.shell.ButtonCommand(0);
+    f.shell.Run(Command::OpenRememberForm, CommandOrigin::Console);
     RememberForm* form = f.shell.WordWindow();
     QVERIFY(QTest::qWaitForWindowExposed(form));
 
@@ -149,7 +149,7 @@ void WordWindowTest::theSpeechNotificationsPaceTheWords() {
     QVERIFY(f.LogIn());
     f.Set("RememberSetting", "DelayExplanation", "1");
     f.Set("RememberSetting", "EnableSpeak", "1");
-    f.shell.ButtonCommand(0);
+    f.shell.Run(Command::OpenRememberForm, CommandOrigin::Console);
     RememberForm* form = f.shell.WordWindow();
     QVERIFY(QTest::qWaitForWindowExposed(form));
     f.Item("RememberFormPlayMenu")->trigger();
@@ -167,7 +167,7 @@ void WordWindowTest::theSpeechNotificationsPaceTheWords() {
 void WordWindowTest::theProgressSlotsSaveAndLoad() {
     WordShell f;
     QVERIFY(f.LogIn());
-    f.shell.ButtonCommand(0);
+    f.shell.Run(Command::OpenRememberForm, CommandOrigin::Console);
     RememberForm* form = f.shell.WordWindow();
     QVERIFY(QTest::qWaitForWindowExposed(form));
     f.Item("RememberFormNextWordMenu")->trigger();
@@ -192,7 +192,7 @@ void WordWindowTest::theProgressSlotsSaveAndLoad() {
 void WordWindowTest::closedByItsMenuAndByTheProgramsEnd() {
     WordShell f;
     QVERIFY(f.LogIn());
-    f.shell.ButtonCommand(0);
+    f.shell.Run(Command::OpenRememberForm, CommandOrigin::Console);
     QPointer<RememberForm> form = f.shell.WordWindow();
     QVERIFY(QTest::qWaitForWindowExposed(form));
     f.Item("RememberFormNextWordMenu")->trigger();
@@ -206,14 +206,14 @@ void WordWindowTest::closedByItsMenuAndByTheProgramsEnd() {
     f.Item("RememberFormReadLastLoadMenu")->trigger();
     QCOMPARE(f.app.currentWordIndex, 1);
 
-    f.shell.MenuCommand(QStringLiteral("RememberMenu"));
+    f.shell.Run(Command::OpenRememberForm);
     form = f.shell.WordWindow();
     QVERIFY(QTest::qWaitForWindowExposed(form));
     f.Item("RememberFormNextWordMenu")->trigger();
     f.Item("RememberFormNextWordMenu")->trigger();
     f.shell.Terminate();
     QTRY_COMPARE(f.finished.count(), 1);
-    QVERIFY(!form);
+    QTRY_VERIFY(!form); // released once back in the event loop
     QCOMPARE(f.Setting("RememberSetting", "SaveLast"), QStringLiteral("3"));
     QCOMPARE(f.Setting("RememberSetting", "WinWidth"), QStringLiteral("9000"));
 }
