@@ -98,6 +98,7 @@ case_tray_fullscreen() {
     e2e_click "$menu" 40 95
     sleep 1
     e2e_shot "$E2E_TMP/fullscreen.png"
+    echo "resident memory with the full-screen word window open: $(grep VmRSS "/proc/$PROGRAM_PID/status")"
     [ "$(count_colour "$word" "#FFFFFF")" -gt 200 ] || e2e_fail "no word drawn in white"
     e2e_click "$word" 500 700 3
     e2e_wait_window "主菜单2" 5 >/dev/null
