@@ -4,7 +4,7 @@
 // engine and the two background timers. It is never shown.
 
 #include "app/iconformlogic.h"
-#include "memorize/rememberform.h"
+#include "memorize/ui/rememberform.h"
 #include "platform/speechengine.h"
 
 #include <QHash>

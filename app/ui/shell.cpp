@@ -15,8 +15,8 @@
 #include "core/dialogguard.h"
 #include "core/settings.h"
 #include "memorize/progressslots.h"
-#include "memorize/rememberform.h"
 #include "memorize/speech.h"
+#include "memorize/ui/rememberform.h"
 #include "platform/speechengine.h"
 #include "platform/trayicon.h"
 

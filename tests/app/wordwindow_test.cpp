@@ -2,13 +2,13 @@
 // by every item of the memorization menu, paced by the owner window's speech notifications, and
 // closed by its menu and by the program's end.
 
-#include "app/controlform.h"
-#include "app/iconform.h"
-#include "app/loginform.h"
-#include "app/shell.h"
+#include "app/ui/controlform.h"
+#include "app/ui/iconform.h"
+#include "app/ui/loginform.h"
+#include "app/ui/shell.h"
 #include "core/appstate.h"
 #include "core/settings.h"
-#include "memorize/rememberform.h"
+#include "memorize/ui/rememberform.h"
 #include "skin/buttonxp.h"
 #include "skin/textboxxp.h"
 #include "support/recordingspeech.h"

@@ -5,8 +5,8 @@
 
 #include "core/appstate.h"
 #include "core/settings.h"
-#include "memorize/rememberform.h"
-#include "memorize/wordstyle.h"
+#include "memorize/ui/rememberform.h"
+#include "memorize/ui/wordstyle.h"
 #include "support/recordingspeech.h"
 #include "support/userfixture.h"
 

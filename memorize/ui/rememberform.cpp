@@ -1,11 +1,11 @@
-#include "memorize/rememberform.h"
+#include "memorize/ui/rememberform.h"
 
 #include "core/appstate.h"
 #include "core/settings.h"
 #include "memorize/progressslots.h"
 #include "memorize/speech.h"
 #include "memorize/studyplan.h"
-#include "memorize/wordstyle.h"
+#include "memorize/ui/wordstyle.h"
 #include "platform/numbertext.h"
 #include "platform/windowmoveloop.h"
 #include "skin/twips.h"

@@ -1,4 +1,4 @@
-#include "memorize/wordstyle.h"
+#include "memorize/ui/wordstyle.h"
 
 #include "core/settings.h"
 #include "platform/numbertext.h"
