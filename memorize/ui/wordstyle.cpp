@@ -2,7 +2,7 @@
 
 #include "core/settings.h"
 #include "platform/numbertext.h"
-#include "skin/skincolor.h"
+#include "skin/ui/skincolor.h"
 
 #include <QPainter>
 #include <array>
