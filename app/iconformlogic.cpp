@@ -1,6 +1,7 @@
 #include "app/iconformlogic.h"
 
 #include "core/settings.h"
+#include "memorize/progressslots.h"
 #include "platform/numbertext.h"
 #include "wordlist/mydict.h"
 
@@ -119,11 +120,8 @@ RememberMenuState ReadRememberMenuState(const AppState& app) {
         const qint64 groups = size > 0 ? (count + size - 1) / size : 0;
         state.nextGroupEnabled = groups > group;
     }
-    for (int n = 0; n < 3; ++n) {
-        const QString file = ReadSetting(app, setting::SaveDictionaryFile, n);
-        const qint32 position = TextToInt32(ReadSetting(app, setting::SaveLoad, n)).value_or(0);
-        state.progressSlotCaptions[size_t(n)] = file + u'[' + QString::number(position) + u']';
-    }
+    for (int n = 0; n < ProgressSlotCount; ++n)
+        state.progressSlotCaptions[size_t(n)] = ProgressSlotCaption(app, n);
     // Full screen until the display settings dialog stores otherwise.
     state.fullScreenChecked =
         NumberValue(ReadSetting(app, setting::FullScreen, QStringLiteral("1"))) != 0;

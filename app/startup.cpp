@@ -26,12 +26,6 @@ bool FailsStartup(AppState& app, StartupWindows& windows, const QString& message
 
 } // namespace
 
-QString WordListPathForName(const AppState& app, const QString& name) {
-    if (name.compare(MyDictFileName, Qt::CaseInsensitive) == 0)
-        return ProgramFilePath(app, QStringLiteral("users/") + app.currentUser + u'/' + name);
-    return ProgramFilePath(app, QStringLiteral("Dicts/") + name);
-}
-
 StartupResult RunStartup(AppState& app, StartupWindows& windows) {
     windows.HideSplash(true);
     app.dialogShowing = false;

@@ -6,6 +6,7 @@
 
 #include "core/linelist.h"
 #include "core/settingkeys.h"
+#include "wordlist/wordlist.h"
 
 #include <QString>
 
@@ -40,10 +41,6 @@ enum class StartupResult {
     Running, // the console is open
     Failed,  // the word list or the reminders could not be loaded; the program ends at once
 };
-
-// The path of the list that "DictionaryFile" names: the new-word book in the user's folder for
-// "MyDict.wsl" in any letter case, otherwise Dicts/<name>.
-QString WordListPathForName(const AppState& app, const QString& name);
 
 // Runs the start-up sequence once the splash has waited. A failure has already been reported
 // to the user when this returns Failed; nothing has been saved.

@@ -1,7 +1,9 @@
 #include "wordlist/wordlist.h"
 
 #include "core/appstate.h"
+#include "core/settings.h"
 #include "platform/textfile.h"
+#include "wordlist/mydict.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -51,6 +53,12 @@ QString ReadWordListDescription(const QString& path) {
     if (text.lines.isEmpty() || !text.lines.first().startsWith(u';'))
         return {};
     return text.lines.first().mid(1);
+}
+
+QString WordListPathForName(const AppState& app, const QString& name) {
+    if (name.compare(MyDictFileName, Qt::CaseInsensitive) == 0)
+        return ProgramFilePath(app, QStringLiteral("users/") + app.currentUser + u'/' + name);
+    return ProgramFilePath(app, QStringLiteral("Dicts/") + name);
 }
 
 } // namespace lexarion

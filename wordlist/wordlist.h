@@ -24,6 +24,10 @@ bool LoadWordList(const QString& path, WordList& list, qint32& currentWordIndex)
 // The same on the program's loaded list; also records which file is loaded.
 bool LoadWordList(AppState& app, const QString& path);
 
+// The path of the list that "DictionaryFile" names: the new-word book in the user's folder for
+// "MyDict.wsl" in any letter case, otherwise Dicts/<name>.
+QString WordListPathForName(const AppState& app, const QString& name);
+
 // The list's description: its first line without the ";" when that line is a comment, else
 // an empty text. Reads only the start of the file.
 QString ReadWordListDescription(const QString& path);

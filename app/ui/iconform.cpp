@@ -31,6 +31,8 @@ IconForm::IconForm(AppState& app, std::unique_ptr<TrayIcon> tray,
     if (speech_) {
         ApplySpeechSettings(app_, *speech_);
         app_.speech = speech_.get();
+        connect(speech_.get(), &SpeechEngine::SpeakingStarted, this, &IconForm::SpeechStartHandler);
+        connect(speech_.get(), &SpeechEngine::SpeakingFinished, this, &IconForm::SpeechEndHandler);
     }
 
     // The work of the two timers (the must-remember test, the reminder check) belongs to
@@ -133,6 +135,33 @@ void IconForm::RememberFormCheckMainMenu() {
     Item(Command::AddToMyDict)->setEnabled(state.addToMyDictEnabled);
     Item(Command::DeleteFromMyDict)->setEnabled(state.deleteFromMyDictEnabled);
     ReinstallMenus();
+}
+
+bool IconForm::IsPlayChecked() const {
+    return Item(Command::PlayPause)->isChecked();
+}
+
+void IconForm::SetPlayChecked(bool checked) {
+    Item(Command::PlayPause)->setChecked(checked);
+}
+
+void IconForm::ShowMemorizationMenu(QPoint globalPosition) {
+    RememberFormCheckMainMenu();
+    rememberMenu_->popup(globalPosition);
+}
+
+void IconForm::ResetSpeakingStarted() {
+    RememberFormSpeakingStarted = false;
+}
+
+void IconForm::SpeechStartHandler() {
+    lexarion::SpeechStartHandler(RememberFormSpeakingStarted,
+                                 rememberForm_ ? &rememberForm_->Playback() : nullptr);
+}
+
+void IconForm::SpeechEndHandler() {
+    lexarion::SpeechEndHandler(RememberFormSpeakingStarted,
+                               rememberForm_ ? &rememberForm_->Playback() : nullptr);
 }
 
 void IconForm::CloseForm() {

@@ -4,9 +4,11 @@
 // engine and the two background timers. It is never shown.
 
 #include "app/iconformlogic.h"
+#include "memorize/ui/rememberform.h"
 #include "platform/speechengine.h"
 
 #include <QHash>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -20,7 +22,7 @@ namespace lexarion {
 class AppState;
 class TrayIcon;
 
-class IconForm : public QWidget {
+class IconForm : public QWidget, public RememberFormOwner {
     Q_OBJECT
 public:
     // `command(c)` runs the command of a chosen menu item; `consoleVisible()` tells
@@ -48,7 +50,20 @@ public:
     void RefreshMainMenu();
     // Brings the memorization menu's checks, enabled states and slot captions up to date.
     // Both refreshes draw the menus anew with the program's flat menus.
-    void RememberFormCheckMainMenu();
+    void RememberFormCheckMainMenu() override;
+    // The word window's side of the menu: the play item's check mark (the play state), the
+    // menu popped up over the word window, the speech flag cleared when the window closes.
+    bool IsPlayChecked() const override;
+    void SetPlayChecked(bool checked) override;
+    void ShowMemorizationMenu(QPoint globalPosition) override;
+    void ResetSpeakingStarted() override;
+    // The open word window, which the speech notifications pace; null while none is open.
+    void SetRememberForm(RememberForm* form) { rememberForm_ = form; }
+    RememberForm* WordWindow() const { return rememberForm_; }
+    // The speech engine's notifications that speaking has begun and has finished.
+    void SpeechStartHandler();
+    void SpeechEndHandler();
+
     // Removes the flat menus' drawing and the tray icon; the window itself is released by its
     // owner.
     void CloseForm();
@@ -70,6 +85,7 @@ private:
     QMenu* rememberMenu_ = nullptr;
     QHash<QString, QAction*> items_;
     QHash<Command, QAction*> commandItems_;
+    QPointer<RememberForm> rememberForm_;
     QTimer timer1_;
     QTimer timer2_;
 };

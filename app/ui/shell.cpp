@@ -14,7 +14,9 @@
 #include "core/appstate.h"
 #include "core/dialogguard.h"
 #include "core/settings.h"
+#include "memorize/progressslots.h"
 #include "memorize/speech.h"
+#include "memorize/ui/rememberform.h"
 #include "platform/speechengine.h"
 #include "platform/trayicon.h"
 
@@ -66,6 +68,16 @@ void Shell::DefineWindows() {
         .make = [this](QWidget* owner) { return new AboutForm(app_, &hooks_, owner); },
         .owner = consoleOwner,
         .modality = Modality::Modal,
+    };
+    entries_[ShellWindow::RememberForm] = {
+        // Paced and commanded through the owner window's menu and speech engine.
+        .make = [this](QWidget*) -> QWidget* {
+            auto* form = new RememberForm(app_, *icon_);
+            icon_->SetRememberForm(form);
+            return form;
+        },
+        .owner = [](CommandOrigin) -> QWidget* { return nullptr; },
+        .guarded = false,
     };
     entries_[ShellWindow::TextEffectForm] = {
         // The credit screen belongs to no window; its effect runs once per opening.
@@ -127,6 +139,10 @@ IconForm* Shell::Icon() const {
 ControlForm* Shell::Console() const {
     return console_;
 }
+RememberForm* Shell::WordWindow() const {
+    return qobject_cast<RememberForm*>(Window(ShellWindow::RememberForm));
+}
+
 TipOnDayForm* Shell::Tip() const {
     return qobject_cast<TipOnDayForm*>(Window(ShellWindow::TipOnDayForm));
 }
@@ -292,7 +308,93 @@ void Shell::Help() {
         ShowHelp(app_, *services_.urlOpener);
 }
 
+bool Shell::RunWordWindowCommand(Command command, CommandOrigin origin) {
+    RememberForm* form = WordWindow();
+    QAction* item = icon_ ? icon_->Item(command) : nullptr;
+    if (const int slot = ProgressSlotOf(command); slot >= 0) {
+        if (command == Command::LoadProgress0 || command == Command::LoadProgress1 ||
+            command == Command::LoadProgress2) {
+            LoadProgressSlot(app_, slot);
+        } else if (icon_) {
+            // Both slot items show what the slot now holds.
+            const QString caption = SaveProgressSlot(app_, slot);
+            for (const Command slotItem :
+                 {Command::SaveProgress0, Command::SaveProgress1, Command::SaveProgress2,
+                  Command::LoadProgress0, Command::LoadProgress1, Command::LoadProgress2})
+                if (ProgressSlotOf(slotItem) == slot)
+                    icon_->Item(slotItem)->setText(caption);
+        }
+        return true;
+    }
+    switch (command) {
+    case Command::OpenRememberForm:
+        if (icon_)
+            Open(ShellWindow::RememberForm, origin);
+        break;
+    case Command::PlayPause:
+        // A chosen menu item has flipped its own check mark; the play command inverts it.
+        if (item && origin == CommandOrigin::Menu)
+            item->setChecked(!item->isChecked());
+        if (form)
+            form->StartPlay();
+        break;
+    case Command::ReadAgain:
+        if (form)
+            form->ReadAgain();
+        break;
+    case Command::PreviousWord:
+        if (form)
+            form->PreWord();
+        break;
+    case Command::NextWord:
+        if (form)
+            form->NextWord();
+        break;
+    case Command::PreviousGroup:
+        if (form)
+            form->PreviousGroup();
+        break;
+    case Command::NextGroup:
+        if (form)
+            form->NextGroup();
+        break;
+    case Command::LoadLastProgress:
+        LoadLastProgress(app_);
+        break;
+    case Command::AddToMyDict:
+        if (form)
+            form->AddToMyDict();
+        break;
+    case Command::DeleteFromMyDict:
+        if (form)
+            form->DeleteFromMyDict();
+        break;
+    case Command::FullScreen: {
+        // A chosen menu item has flipped its own check mark to the new state; otherwise the
+        // command toggles the window's mode.
+        const bool on = item && origin == CommandOrigin::Menu ? item->isChecked()
+                        : form                                ? !form->IsFullScreenMode()
+                                                              : false;
+        if (form)
+            form->SetFullScreen(on);
+        else
+            WriteSetting(app_, QStringLiteral("RememberSetting"), QStringLiteral("FullScreen"),
+                         on ? QStringLiteral("1") : QStringLiteral("0"));
+        break;
+    }
+    case Command::CloseRememberForm:
+        if (form)
+            form->close();
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
 void Shell::Run(Command command, CommandOrigin origin) {
+    if (RunWordWindowCommand(command, origin))
+        return;
     switch (command) {
     case Command::ShowConsole:
         ShowConsoleNormal();
@@ -339,7 +441,7 @@ void Shell::Run(Command command, CommandOrigin origin) {
         RunGuarded(app_, [] {});
         break;
     default:
-        // The word window and its commands, and the lookup, are connected by the parts that
+        // The lookup and the word window's display settings are connected by the parts that
         // bring those windows.
         break;
     }

@@ -22,6 +22,7 @@ class ControlForm;
 class FontRegistrar;
 class IconForm;
 class LoginForm;
+class RememberForm;
 class SpeechEngine;
 class TipOnDayForm;
 class TrayIcon;
@@ -70,6 +71,8 @@ public:
     IconForm* Icon() const;
     ControlForm* Console() const;
     TipOnDayForm* Tip() const;
+    // The word window while it is open.
+    RememberForm* WordWindow() const;
     // The program's hooked windows: each skinned window from its load to its unload.
     WindowHooks& Hooks() { return hooks_; }
 
@@ -106,6 +109,8 @@ private:
     void OnConsoleClosing();
     void DefineWindows();
     void ShowConsoleNormal();
+    // The memorization menu's commands on the word window; false for another command.
+    bool RunWordWindowCommand(Command command, CommandOrigin origin);
     void OpenHomePage();
     void Help();
 
