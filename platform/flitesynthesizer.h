@@ -1,7 +1,7 @@
 #pragma once
 
-// Speech synthesized by Flite with its American English voices, the most natural first: the
-// unit-selection voices (recorded speech joined together) before the diphone voices.
+// Speech synthesized by Flite with its English voices, the clearest first: the unit-selection
+// voices (recorded speech joined together) before the diphone voices.
 
 #include "platform/voicesynthesizer.h"
 

@@ -65,10 +65,10 @@ private slots:
     void withoutVoicesNothingIsSaid();
 
 private:
-    // One voice of each engine: Flite's American woman, espeak-ng's British English.
+    // One voice of each engine: Flite's American man, espeak-ng's British English.
     static void voicesOfBothEngines() {
         QTest::addColumn<int>("mode");
-        QTest::newRow("Flite SLT") << 1;
+        QTest::newRow("Flite RMS") << 1;
         QTest::newRow("espeak-ng en-gb") << 2;
     }
 };
@@ -76,12 +76,12 @@ private:
 void SynthesizedSpeechTest::theInstalledVoicesAreNumberedFromTheMostNatural() {
     const SilentSpeech speech(1);
     QVERIFY(speech.IsAvailable());
-    QCOMPARE(speech.ModeName(1), QStringLiteral("English (America) SLT, female"));
+    QCOMPARE(speech.ModeName(1), QStringLiteral("English (America) RMS, male"));
     // espeak-ng's voices keep the numbers they had from 2 on; its American voice, formerly the
     // first, follows them, then Flite's other voices.
     QCOMPARE(speech.ModeName(2), QStringLiteral("English (Great Britain)"));
     const QStringList after = {QStringLiteral("English (America)"),
-                               QStringLiteral("English (America) RMS, male"),
+                               QStringLiteral("English (America) SLT, female"),
                                QStringLiteral("English (Scotland) AWB, male"),
                                QStringLiteral("English (America) KAL16, male, diphone")};
     QStringList names;

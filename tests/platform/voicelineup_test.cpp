@@ -32,10 +32,10 @@ TEST(VoiceLineup, NumbersTheAddedFirstVoiceFirstAndKeepsTheFormerPlaces) {
         QStringList former, added, lineup;
     };
     const Case cases[] = {
-        {{"us", "gb", "sc"}, {"slt", "rms"}, {"slt", "gb", "sc", "us", "rms"}},
-        {{"us"}, {"slt", "rms"}, {"slt", "us", "rms"}},
+        {{"us", "gb", "sc"}, {"rms", "slt"}, {"rms", "gb", "sc", "us", "slt"}},
+        {{"us"}, {"rms", "slt"}, {"rms", "us", "slt"}},
         {{"us", "gb"}, {}, {"us", "gb"}},
-        {{}, {"slt", "rms"}, {"slt", "rms"}},
+        {{}, {"rms", "slt"}, {"rms", "slt"}},
         {{}, {}, {}},
     };
     for (const Case& c : cases) {
@@ -46,16 +46,16 @@ TEST(VoiceLineup, NumbersTheAddedFirstVoiceFirstAndKeepsTheFormerPlaces) {
 }
 
 TEST(VoiceLineup, EachNumberSpeaksWithItsOwnVoiceAndAnUnknownOneWithTheFirst) {
-    auto lineup = Lineup({"us", "gb", "sc"}, {"slt", "rms"});
+    auto lineup = Lineup({"us", "gb", "sc"}, {"rms", "slt"});
     const auto never = [] { return false; };
     const auto said = [&](int voice) {
         return QString::fromUtf8(lineup.Synthesize("word", voice, 200, never).samples);
     };
-    const QStringList expected = {"slt", "gb", "sc", "us", "rms"};
+    const QStringList expected = {"rms", "gb", "sc", "us", "slt"};
     for (int voice = 0; voice < expected.size(); ++voice)
         EXPECT_EQ(said(voice), expected[voice] + ":word:200");
-    EXPECT_EQ(said(-1), "slt:word:200");
-    EXPECT_EQ(said(5), "slt:word:200");
+    EXPECT_EQ(said(-1), "rms:word:200");
+    EXPECT_EQ(said(5), "rms:word:200");
 }
 
 TEST(VoiceLineup, WithoutVoicesSaysNothing) {

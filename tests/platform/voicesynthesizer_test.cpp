@@ -122,8 +122,8 @@ TEST(EspeakSynthesizer, HoldsTheSpeedWithinTheEnginesRange) {
 TEST(FliteSynthesizer, StretchesItsVoicesToTheSpeed) {
     FliteSynthesizer flite;
     ASSERT_FALSE(flite.VoiceNames().isEmpty());
-    EXPECT_NEAR(FliteSynthesizer::DurationStretch(0, 171), 1.0, 0.01);
-    EXPECT_NEAR(FliteSynthesizer::DurationStretch(0, 342), 0.5, 0.01);
+    EXPECT_NEAR(FliteSynthesizer::DurationStretch(0, 155), 1.0, 0.01);
+    EXPECT_NEAR(FliteSynthesizer::DurationStretch(0, 310), 0.5, 0.01);
     EXPECT_EQ(FliteSynthesizer::DurationStretch(0, 0), FliteSynthesizer::DurationStretch(0, 80));
     EXPECT_EQ(FliteSynthesizer::DurationStretch(0, 9999),
               FliteSynthesizer::DurationStretch(0, 450));
