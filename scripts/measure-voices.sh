@@ -3,7 +3,7 @@
 # bench/voice_words.txt, and the pocketsphinx speech recogniser (Debian's pocketsphinx and
 # pocketsphinx-en-us, needed only here) writes down what it heard, once with its whole English
 # language model and once choosing among the listed words only. Prints the words recognised per
-# voice. A measurement, not part of the build.
+# voice. A measurement, not part of the build; the open-vocabulary pass takes several minutes.
 #
 #   scripts/measure-voices.sh [BUILD_DIR]
 set -euo pipefail
