@@ -6,9 +6,10 @@
 #include "core/settings.h"
 #include "platform/applicationfontregistrar.h"
 #include "platform/desktopurlopener.h"
-#include "platform/espeakspeech.h"
+#include "platform/synthesizedspeech.h"
 #include "platform/systemtrayicon.h"
 #include "platform/terminationsignals.h"
+#include "platform/voicelineup.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -32,8 +33,8 @@ int main(int argc, char** argv) {
     DesktopUrlOpener opener;
     ApplicationFontRegistrar registrar;
     Shell shell(app, {[] { return std::make_unique<SystemTrayIcon>(); },
-                      [] { return std::make_unique<EspeakSpeech>(); }, &opener, &registrar,
-                      UserFontFolder()});
+                      [] { return std::make_unique<SynthesizedSpeech>(InstalledVoices()); },
+                      &opener, &registrar, UserFontFolder()});
     QObject::connect(&shell, &Shell::Finished, &application, &QCoreApplication::exit,
                      Qt::QueuedConnection);
     // The end of the session and kills run the same shutdown as closing the console.

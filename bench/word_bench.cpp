@@ -7,7 +7,8 @@
 #include "core/settings.h"
 #include "memorize/ui/rememberform.h"
 #include "memorize/ui/wordstyle.h"
-#include "platform/espeakspeech.h"
+#include "platform/synthesizedspeech.h"
+#include "platform/voicelineup.h"
 
 #include <QApplication>
 #include <QDir>
@@ -96,9 +97,10 @@ BENCHMARK(BM_ComposeBackground)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillis
 // From the speech delay's end (ReadAgain) to the engine beginning to play the first sample.
 void BM_SpeechDelayToFirstSample(benchmark::State& state) {
     Folder folder;
-    EspeakSpeech speech(EspeakSpeech::Output::Silent);
+    // The default voice, as a new user hears it.
+    SynthesizedSpeech speech(InstalledVoices(), SynthesizedSpeech::Output::Silent);
     if (!speech.IsAvailable()) {
-        state.SkipWithError("espeak-ng is not available");
+        state.SkipWithError("no voice is available");
         return;
     }
     folder.app.speech = &speech;

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-translations-l10n libgl-dev
-    libespeak-ng-dev espeak-ng-data
+    libespeak-ng-dev espeak-ng-data flite1-dev
     libxcb1-dev libxcb-keysyms1-dev
     fonts-arphic-uming fonts-arphic-ukai fonts-wqy-microhei fonts-dejavu-core
     libgtest-dev libbenchmark-dev
