@@ -7,7 +7,6 @@
 #include "app/ui/controlform.h"
 #include "app/ui/iconform.h"
 #include "app/ui/loginform.h"
-#include "app/ui/skinnedwindow.h"
 #include "app/ui/texteffectform.h"
 #include "app/ui/tipondayform.h"
 #include "app/ui/welcomeform.h"
@@ -17,6 +16,7 @@
 #include "memorize/speech.h"
 #include "platform/speechengine.h"
 #include "platform/trayicon.h"
+#include "skin/ui/skinnedwindow.h"
 
 #include <QAction>
 #include <QApplication>
