@@ -59,6 +59,9 @@ enum class ShellWindow {
     TipOnDayForm,
     AboutForm,
     TextEffectForm,
+    RemindForm,
+    RemindSetingForm,
+    SettingForm,
 };
 
 // What the shutdown sequence does with windows.

@@ -7,6 +7,7 @@
 #include "core/linelist.h"
 
 #include <QString>
+#include <optional>
 
 namespace lexarion {
 
@@ -24,8 +25,9 @@ bool LoadWordList(const QString& path, WordList& list, qint32& currentWordIndex)
 // The same on the program's loaded list; also records which file is loaded.
 bool LoadWordList(AppState& app, const QString& path);
 
-// The list's description: its first line without the ";" when that line is a comment, else
-// an empty text. Reads only the start of the file.
-QString ReadWordListDescription(const QString& path);
+// The list's description: its first line without the ";" when that line is a comment (empty
+// for a line of ";" alone); none when the first line is no comment or the file cannot be read.
+// Reads only the start of the file.
+std::optional<QString> ReadWordListDescription(const QString& path);
 
 } // namespace lexarion
