@@ -62,6 +62,7 @@ enum class ShellWindow {
     RemindForm,
     RemindSetingForm,
     SettingForm,
+    HelpForm,
 };
 
 // What the shutdown sequence does with windows.

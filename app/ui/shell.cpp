@@ -5,6 +5,7 @@
 #include "app/shellservices.h"
 #include "app/ui/aboutform.h"
 #include "app/ui/controlform.h"
+#include "app/ui/helpform.h"
 #include "app/ui/iconform.h"
 #include "app/ui/loginform.h"
 #include "app/ui/texteffectform.h"
@@ -98,6 +99,12 @@ void Shell::DefineWindows() {
                 return form;
             },
         .owner = iconOwner,
+    };
+    entries_[ShellWindow::HelpForm] = {
+        // A window of its own, beside whichever window asked for help.
+        .make = [this](QWidget*) { return new HelpForm(app_, &hooks_, services_.urlOpener); },
+        .owner = [](CommandOrigin) -> QWidget* { return nullptr; },
+        .guarded = false,
     };
     entries_[ShellWindow::TextEffectForm] = {
         // The credit screen belongs to no window; its effect runs once per opening.
@@ -334,8 +341,7 @@ void Shell::OpenHomePage() {
 }
 
 void Shell::Help() {
-    if (services_.urlOpener)
-        ShowHelp(app_, *services_.urlOpener);
+    Open(ShellWindow::HelpForm, CommandOrigin::Menu);
 }
 
 void Shell::Run(Command command, CommandOrigin origin) {

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The reminder pop-up, the reminder editor and the general settings, end to end.
+# The reminder pop-up, the reminder editor, the general settings and the help window, end to end.
 # Usage: remind_e2e.sh CASE (see the functions below).
 source "$(dirname "$0")/harness.sh"
 
@@ -82,6 +82,19 @@ case_settings_skin() {
     [ "$before" != "$after" ] || e2e_fail "the console's title bar kept its colour $before"
     e2e_key "$console" alt+F4
     e2e_expect_saved_end Fay
+}
+
+# "帮助" shows the help pages in the program's own window, browser or not.
+case_help() {
+    e2e_begin
+    e2e_start
+    local console help
+    console=$(e2e_log_in Gus)
+    e2e_click "$console" 470 188 # 帮助
+    help=$(e2e_wait_window "Lexarion - [帮助]")
+    [ -n "${E2E_SHOTS:-}" ] && e2e_shot "$E2E_SHOTS/help.png"
+    e2e_key "$console" alt+F4
+    e2e_expect_saved_end Gus
 }
 
 "case_$1"
