@@ -9,11 +9,6 @@
 
 namespace lexarion {
 
-void ShowHelp(const AppState& app, UrlOpener& opener) {
-    const QString page = ProgramFilePath(app, QStringLiteral("help/index.html"));
-    opener.Open(QUrl::fromLocalFile(page).toString());
-}
-
 void OpenInBrowser(AppState& app, const QString& address, UrlOpener& opener) {
     if (!opener.Open(address))
         ShowProgramMessage(app, BrowserErrorMessage.toString(), QStringLiteral("错误"),

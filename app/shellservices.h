@@ -14,9 +14,6 @@ inline constexpr QStringView BrowserErrorMessage = u"打开浏览器时遇到错
 inline constexpr QStringView PhoneticFontFile = u"Ksphonet.ttf";
 inline constexpr QStringView PhoneticFontFace = u"Kingsoft Phonetic Plain";
 
-// Opens help/index.html of the program folder; a failure passes silently.
-void ShowHelp(const AppState& app, UrlOpener& opener);
-
 // Opens `address`; when no handler takes it, says so in a message box (with `dialogShowing`
 // set meanwhile and then restored).
 void OpenInBrowser(AppState& app, const QString& address, UrlOpener& opener);

@@ -56,6 +56,10 @@ enum class ShellWindow {
     TipOnDayForm,
     AboutForm,
     TextEffectForm,
+    RemindForm,
+    RemindSetingForm,
+    SettingForm,
+    HelpForm,
 };
 
 // What the shutdown sequence does with windows.

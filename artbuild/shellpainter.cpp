@@ -19,13 +19,28 @@ using namespace lexarion;
 
 namespace {
 
+// The colours of one set of console pictures.
+struct Palette {
+    QColor blue, deepBlue, lightBlue, paper, orange, grooveFill, groovePen;
+    QColor bannerTop, subtitle, panel, panelPen;
+    QColor buttonTop, buttonBottom;
+};
+
 // The default skin's palette: XP blue title bars on a warm light grey.
-const QColor Blue(0x1f, 0x5f, 0xc8);
-const QColor DeepBlue(0x0b, 0x3a, 0x8c);
-const QColor LightBlue(0x8c, 0xb8, 0xf2);
-const QColor Paper(0xec, 0xe7, 0xd8);
-const QColor Orange(0xf2, 0x8c, 0x28);
-const QColor GrooveFill(0xdf, 0xd8, 0xc4);
+const Palette XpPalette{{0x1f, 0x5f, 0xc8}, {0x0b, 0x3a, 0x8c}, {0x8c, 0xb8, 0xf2},
+                        {0xec, 0xe7, 0xd8}, {0xf2, 0x8c, 0x28}, {0xdf, 0xd8, 0xc4},
+                        {0xb8, 0xb0, 0x98}, {0x3c, 0x7e, 0xe0}, {0xdc, 0xe8, 0xff},
+                        {0xf6, 0xf3, 0xea}, {0xc8, 0xc0, 0xa8}, {0x6c, 0xa4, 0xf0},
+                        {0x1a, 0x52, 0xb8}};
+// Jade's: jade greens on a pale celadon, with a gold accent.
+const Palette JadePalette{{0x2e, 0x8b, 0x6a}, {0x14, 0x5a, 0x44}, {0x9a, 0xd8, 0xbc},
+                          {0xf0, 0xf3, 0xea}, {0xd8, 0xa8, 0x3c}, {0xd6, 0xe4, 0xd8},
+                          {0x98, 0xb4, 0xa0}, {0x3e, 0xa0, 0x7c}, {0xe0, 0xf4, 0xea},
+                          {0xf7, 0xfa, 0xf4}, {0xb0, 0xc8, 0xb8}, {0x6c, 0xc4, 0x9c},
+                          {0x1c, 0x6e, 0x50}};
+
+// The palette being painted with.
+Palette P = XpPalette;
 
 QFont UiFont(int pixelSize, bool bold) {
     QFont font(QStringLiteral("WenQuanYi Micro Hei"));
@@ -45,10 +60,10 @@ QImage NewImage(int w, int h, QColor fill) {
 void PaintMark(QPainter& p, const QRectF& r) {
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, LightBlue);
-    g.setColorAt(0.45, Blue);
-    g.setColorAt(1, DeepBlue);
-    p.setPen(QPen(DeepBlue.darker(130), r.width() / 40.0));
+    g.setColorAt(0, P.lightBlue);
+    g.setColorAt(0.45, P.blue);
+    g.setColorAt(1, P.deepBlue);
+    p.setPen(QPen(P.deepBlue.darker(130), r.width() / 40.0));
     p.setBrush(g);
     p.drawRoundedRect(r.adjusted(1, 1, -1, -1), r.width() * 0.2, r.width() * 0.2);
     // the book
@@ -64,7 +79,7 @@ void PaintMark(QPainter& p, const QRectF& r) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 230));
     p.drawPath(book);
-    p.setPen(QPen(Blue, w / 60.0));
+    p.setPen(QPen(P.blue, w / 60.0));
     p.drawLine(QPointF(x + w * 0.5, y + w * 0.66), QPointF(x + w * 0.5, y + w * 0.84));
     // the letter
     QFont font(QStringLiteral("DejaVu Serif"));
@@ -73,8 +88,8 @@ void PaintMark(QPainter& p, const QRectF& r) {
     p.setFont(font);
     p.setPen(Qt::white);
     p.drawText(QRectF(x, y + w * 0.02, w, w * 0.58), Qt::AlignCenter, QStringLiteral("L"));
-    p.setPen(Orange);
-    p.setBrush(Orange);
+    p.setPen(P.orange);
+    p.setBrush(P.orange);
     p.drawEllipse(QPointF(x + w * 0.76, y + w * 0.22), w * 0.06, w * 0.06);
 }
 
@@ -86,13 +101,13 @@ QImage Icon(int size) {
 }
 
 QImage Splash() {
-    QImage image = NewImage(289, 289, Paper);
+    QImage image = NewImage(289, 289, P.paper);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QRadialGradient g(QPointF(110, 90), 220);
     g.setColorAt(0, QColor(0x5a, 0x96, 0xea));
-    g.setColorAt(0.6, Blue);
-    g.setColorAt(1, DeepBlue);
+    g.setColorAt(0.6, P.blue);
+    g.setColorAt(1, P.deepBlue);
     p.setPen(Qt::NoPen);
     p.setBrush(g);
     p.drawEllipse(QRectF(0, 0, 289, 289));
@@ -118,20 +133,20 @@ QImage Splash() {
 }
 
 void PaintGroove(QPainter& p, const QRect& r) {
-    p.setPen(QPen(QColor(0xb8, 0xb0, 0x98), 1));
-    p.setBrush(GrooveFill);
+    p.setPen(QPen(P.groovePen, 1));
+    p.setBrush(P.grooveFill);
     p.drawRoundedRect(QRectF(r).adjusted(-3.5, -3.5, 3.5, 3.5), 8, 8);
 }
 
 QImage ConsoleBack() {
-    QImage image = NewImage(ConsoleBackWidth, ConsoleBackHeight, Paper);
+    QImage image = NewImage(ConsoleBackWidth, ConsoleBackHeight, P.paper);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient banner(0, 0, 0, 104);
-    banner.setColorAt(0, QColor(0x3c, 0x7e, 0xe0));
-    banner.setColorAt(1, DeepBlue);
+    banner.setColorAt(0, P.bannerTop);
+    banner.setColorAt(1, P.deepBlue);
     p.fillRect(QRect(0, 0, ConsoleBackWidth, 104), banner);
-    p.fillRect(QRect(0, 104, ConsoleBackWidth, 4), Orange);
+    p.fillRect(QRect(0, 104, ConsoleBackWidth, 4), P.orange);
     PaintMark(p, QRectF(26, 18, 68, 68));
     p.setPen(Qt::white);
     QFont title(QStringLiteral("DejaVu Sans"));
@@ -141,16 +156,16 @@ QImage ConsoleBack() {
     p.drawText(QRectF(110, 14, 300, 50), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Lexarion"));
     p.setFont(UiFont(17, false));
-    p.setPen(QColor(0xdc, 0xe8, 0xff));
+    p.setPen(P.subtitle);
     p.drawText(QRectF(112, 62, 420, 28), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("英语单词记忆 —— 每天进步一点点"));
     // panels behind the two groups of buttons
-    p.setPen(QPen(QColor(0xc8, 0xc0, 0xa8), 1));
-    p.setBrush(QColor(0xf6, 0xf3, 0xea));
-    p.drawRoundedRect(QRectF(20.5, 124.5, 368, 210), 10, 10);
-    p.drawRoundedRect(QRectF(402.5, 112.5, 128, 222), 10, 10);
+    p.setPen(QPen(P.panelPen, 1));
+    p.setBrush(P.panel);
+    p.drawRoundedRect(QRectF(20.5, 124.5, 368, 217), 10, 10);
+    p.drawRoundedRect(QRectF(402.5, 124.5, 128, 217), 10, 10);
     p.setFont(UiFont(12, true));
-    p.setPen(DeepBlue);
+    p.setPen(P.deepBlue);
     for (int i = 0; i < ConsoleButtonCount; ++i)
         PaintGroove(p, ConsoleButtonRect(i));
     p.setPen(QColor(0x80, 0x78, 0x60));
@@ -162,12 +177,12 @@ QImage ConsoleBack() {
 
 QImage ConsoleButton(int index) {
     const QRect r = ConsoleButtonRect(index);
-    QImage image = NewImage(r.width(), r.height(), GrooveFill); // the corners show the groove
+    QImage image = NewImage(r.width(), r.height(), P.grooveFill); // the corners show the groove
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const bool exit = index == ConsoleButtonCount - 1;
-    const QColor top = exit ? QColor(0xf6, 0xa0, 0x60) : QColor(0x6c, 0xa4, 0xf0);
-    const QColor bottom = exit ? QColor(0xc8, 0x50, 0x18) : QColor(0x1a, 0x52, 0xb8);
+    const QColor top = exit ? QColor(0xf6, 0xa0, 0x60) : P.buttonTop;
+    const QColor bottom = exit ? QColor(0xc8, 0x50, 0x18) : P.buttonBottom;
     QLinearGradient g(0, 0, 0, r.height());
     g.setColorAt(0, top);
     g.setColorAt(0.5, top.darker(115));
@@ -196,7 +211,7 @@ QImage ConsoleButton(int index) {
 }
 
 QImage AboutPicture() {
-    QImage image = NewImage(96, 96, Paper);
+    QImage image = NewImage(96, 96, P.paper);
     QPainter p(&image);
     PaintMark(p, QRectF(4, 4, 88, 88));
     return image;
@@ -225,5 +240,11 @@ int main(int argc, char** argv) {
     for (int i = 0; i < ConsoleButtonCount; ++i)
         ok = Save(ConsoleButton(i), out + QStringLiteral("/Control_Button%1.bmp").arg(i)) && ok;
     ok = Save(AboutPicture(), out + QStringLiteral("/About.bmp")) && ok;
+    // Jade carries console pictures of its own, in its skin folder beside this one.
+    P = JadePalette;
+    const QString jade = out + QStringLiteral("/../skins/Jade");
+    ok = Save(ConsoleBack(), jade + QStringLiteral("/Control_Back.bmp")) && ok;
+    for (int i = 0; i < ConsoleButtonCount; ++i)
+        ok = Save(ConsoleButton(i), jade + QStringLiteral("/Control_Button%1.bmp").arg(i)) && ok;
     return ok ? 0 : 1;
 }

@@ -196,7 +196,8 @@ QImage BottomBorder(const SkinLook& skin) {
     });
 }
 
-// The 8 x 8 bottom corners continue the side border above them and the bottom border beside.
+// The 8 x 8 bottom corners continue the side border above them and the bottom border beside;
+// their inner quarter is the window's background.
 QImage BottomCorner(const SkinLook& skin, bool right) {
     return Strip(2, 8, 8, skin.formBack, [&](QPainter& p, int cell) {
         const TitleLook& look = LookFor(skin, cell == 1);
@@ -205,8 +206,12 @@ QImage BottomCorner(const SkinLook& skin, bool right) {
                 const int fromSide = right ? 7 - x : x; // distance from the outer side
                 const int fromBottom = 7 - y;
                 QColor color;
-                if (fromBottom < BorderWidth && fromSide >= BorderWidth - 1 - fromBottom &&
-                    fromSide >= BorderWidth)
+                // Inside both borders the corner shows the window's background, not a square
+                // of border colour.
+                if (fromSide >= BorderWidth && fromBottom >= BorderWidth)
+                    color = skin.formBack;
+                else if (fromBottom < BorderWidth && fromSide >= BorderWidth - 1 - fromBottom &&
+                         fromSide >= BorderWidth)
                     color = SideColumn(look, fromBottom);
                 else if (fromSide < BorderWidth && fromBottom >= BorderWidth)
                     color = SideColumn(look, fromSide);

@@ -39,10 +39,10 @@ bool LoadWordList(AppState& app, const QString& path) {
     return ok;
 }
 
-QString ReadWordListDescription(const QString& path) {
+std::optional<QString> ReadWordListDescription(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {};
+        return std::nullopt;
     QByteArray head = file.read(4096);
     const qsizetype end = head.indexOf('\n');
     const qsizetype cr = head.indexOf('\r');
@@ -51,7 +51,7 @@ QString ReadWordListDescription(const QString& path) {
         head.truncate(lineEnd);
     const TextLines text = DecodeLines(head);
     if (text.lines.isEmpty() || !text.lines.first().startsWith(u';'))
-        return {};
+        return std::nullopt;
     return text.lines.first().mid(1);
 }
 

@@ -7,6 +7,7 @@
 #include "core/linelist.h"
 
 #include <QString>
+#include <optional>
 
 namespace lexarion {
 
@@ -28,8 +29,9 @@ bool LoadWordList(AppState& app, const QString& path);
 // "MyDict.wsl" in any letter case, otherwise Dicts/<name>.
 QString WordListPathForName(const AppState& app, const QString& name);
 
-// The list's description: its first line without the ";" when that line is a comment, else
-// an empty text. Reads only the start of the file.
-QString ReadWordListDescription(const QString& path);
+// The list's description: its first line without the ";" when that line is a comment (empty
+// for a line of ";" alone); none when the first line is no comment or the file cannot be read.
+// Reads only the start of the file.
+std::optional<QString> ReadWordListDescription(const QString& path);
 
 } // namespace lexarion

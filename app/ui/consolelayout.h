@@ -12,11 +12,12 @@ namespace lexarion {
 inline constexpr int ConsoleBackWidth = 550;
 inline constexpr int ConsoleBackHeight = 410;
 
-// Buttons 0 to 5 are 160 × 40, two columns of three; 6 to 9 are 100 × 40, one column.
+// Buttons 0 to 5 are 160 × 40, two columns of three; 6 to 9 are 100 × 40, one column. Both
+// panels start at the same height.
 inline QRect ConsoleButtonRect(int index) {
     if (index < 6)
         return QRect(34 + (index % 2) * 180, 138 + (index / 2) * 62, 160, 40);
-    return QRect(416, 126 + (index - 6) * 54, 100, 40);
+    return QRect(416, 138 + (index - 6) * 50, 100, 40);
 }
 
 inline QRect ConsoleVersionRect() {

@@ -2,25 +2,34 @@
 
 #include "app/publisher.h"
 #include "app/ui/consolelayout.h"
-#include "app/ui/skinnedwindow.h"
 #include "core/appstate.h"
 #include "core/settings.h"
+#include "platform/textfile.h"
+#include "skin/skinparameters.h"
 #include "skin/ui/formcontrols.h"
+#include "skin/ui/skinnedwindow.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPainterPath>
 
 namespace lexarion {
 
 namespace {
 
-// One picture; the console draws its look as a frame round it.
+// The corner rounding of the console's button pictures, in pixels.
+constexpr qreal ButtonRounding = 7;
+
+// One picture; the console draws its look as a frame round it, following the picture's
+// rounded corners.
 class PictureButton : public QWidget {
 public:
-    PictureButton(const QString& path, QWidget* parent) : QWidget(parent), picture_(path) {
-        setMouseTracking(true);
+    explicit PictureButton(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
+    void SetPicture(const QPixmap& picture) {
+        picture_ = picture;
+        update();
     }
     void SetLook(ButtonLook look) {
         if (look_ == look)
@@ -33,26 +42,29 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.drawPixmap(0, 0, picture_);
-        const QRect r = rect().adjusted(0, 0, -1, -1);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        QPainterPath outline;
+        outline.addRoundedRect(r, ButtonRounding, ButtonRounding);
         switch (look_) {
         case ButtonLook::Normal:
             break;
         case ButtonLook::Hover:
-            p.setPen(QColor(0x0b, 0x3a, 0x8c));
-            p.drawRect(r);
+            p.setPen(QPen(QColor(0x0b, 0x3a, 0x8c), 1));
+            p.drawPath(outline);
             break;
-        case ButtonLook::Pressed:
-            // sunken: dark above and left, light below and right, two pixels deep
-            p.setPen(QColor(0x40, 0x40, 0x40));
-            p.drawLine(r.topLeft(), r.topRight());
-            p.drawLine(r.topLeft(), r.bottomLeft());
-            p.setPen(QColor(0x80, 0x80, 0x80));
-            p.drawLine(r.topLeft() + QPoint(1, 1), r.topRight() + QPoint(-1, 1));
-            p.drawLine(r.topLeft() + QPoint(1, 1), r.bottomLeft() + QPoint(1, -1));
-            p.setPen(Qt::white);
-            p.drawLine(r.bottomLeft(), r.bottomRight());
-            p.drawLine(r.topRight(), r.bottomRight());
+        case ButtonLook::Pressed: {
+            // sunken: dark above and left, light below and right, inside the rounded outline
+            p.setClipPath(outline);
+            const QRectF inner = r.adjusted(1, 1, -1, -1);
+            QLinearGradient shade(r.topLeft(), r.bottomRight());
+            shade.setColorAt(0, QColor(0x40, 0x40, 0x40));
+            shade.setColorAt(0.5, QColor(0x80, 0x80, 0x80));
+            shade.setColorAt(1, Qt::white);
+            p.setPen(QPen(QBrush(shade), 2));
+            p.drawRoundedRect(inner, ButtonRounding - 1, ButtonRounding - 1);
             break;
+        }
         }
     }
 
@@ -63,8 +75,10 @@ private:
 
 class Picture : public QWidget {
 public:
-    Picture(const QString& path, QWidget* parent) : QWidget(parent), picture_(path) {
-        setMouseTracking(true);
+    explicit Picture(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
+    void SetPicture(const QPixmap& picture) {
+        picture_ = picture;
+        update();
     }
 
 protected:
@@ -76,6 +90,19 @@ protected:
 private:
     QPixmap picture_;
 };
+
+// The console picture `name`: the skin's own when its folder holds one of the right size, else
+// the installation's.
+QPixmap ConsolePicture(const AppState& app, const QString& skinFolder, const QString& name,
+                       QSize size) {
+    const QString own = SkinFilePath(skinFolder, name);
+    if (IsOrdinaryFile(own)) {
+        const QPixmap picture(own);
+        if (picture.size() == size)
+            return picture;
+    }
+    return QPixmap(AddBackslash(ProgramFilePath(app, QStringLiteral("Pictures"))) + name);
+}
 
 KeyModifiers ModifiersOf(Qt::KeyboardModifiers m) {
     return {m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::ControlModifier),
@@ -91,15 +118,13 @@ ControlForm::ControlForm(AppState& app, WindowHooks* hooks, std::function<void(C
     setObjectName(QStringLiteral("ControlForm"));
     setWindowTitle(QStringLiteral("Lexarion - [") + app_.currentUser + u']');
 
-    const QString pictures = ProgramFilePath(app_, QStringLiteral("Pictures"));
-    backImage_ = new Picture(AddBackslash(pictures) + QStringLiteral("Control_Back.bmp"), this);
+    backImage_ = new Picture(this);
     backImage_->setObjectName(QStringLiteral("BackImage"));
     backImage_->setGeometry(0, 0, ConsoleBackWidth, ConsoleBackHeight);
     backImage_->setFocusPolicy(Qt::StrongFocus);
     backImage_->installEventFilter(this);
     for (int i = 0; i < ConsoleButtonCount; ++i) {
-        auto* button = new PictureButton(
-            AddBackslash(pictures) + QStringLiteral("Control_Button%1.bmp").arg(i), backImage_);
+        auto* button = new PictureButton(backImage_);
         button->setObjectName(QStringLiteral("ButtonImage%1").arg(i));
         button->setGeometry(ConsoleButtonRect(i));
         button->setToolTip(ConsoleButtonTooltip(i));
@@ -117,6 +142,7 @@ ControlForm::ControlForm(AppState& app, WindowHooks* hooks, std::function<void(C
     // The background picture lies at the frame's client origin; the window is as large as the
     // picture with the frame round it.
     skin_ = new SkinnedWindow(this, backImage_, {.maxButton = false, .minButton = true}, hooks);
+    connect(skin_, &SkinnedWindow::SkinApplied, this, &ControlForm::LoadPictures);
     skin_->Load(app_);
     QPalette palette = versionLabel_->palette();
     palette.setColor(QPalette::WindowText, QColor(0x50, 0x48, 0x30));
@@ -126,6 +152,17 @@ ControlForm::ControlForm(AppState& app, WindowHooks* hooks, std::function<void(C
 
 ControlForm::~ControlForm() {
     skin_->Unload();
+}
+
+void ControlForm::LoadPictures(const QString& skinFolder) {
+    static_cast<Picture*>(backImage_)
+        ->SetPicture(ConsolePicture(app_, skinFolder, QStringLiteral("Control_Back.bmp"),
+                                    backImage_->size()));
+    for (int i = 0; i < ConsoleButtonCount; ++i) {
+        QWidget* button = buttonImages_[size_t(i)];
+        static_cast<PictureButton*>(button)->SetPicture(ConsolePicture(
+            app_, skinFolder, QStringLiteral("Control_Button%1.bmp").arg(i), button->size()));
+    }
 }
 
 void ControlForm::ShowLooks() {

@@ -49,6 +49,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The background and the buttons: the skin's own pictures where its folder has them.
+    void LoadPictures(const QString& skinFolder);
     void ShowLooks();
     void Run(int index);
 

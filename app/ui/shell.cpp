@@ -5,9 +5,9 @@
 #include "app/shellservices.h"
 #include "app/ui/aboutform.h"
 #include "app/ui/controlform.h"
+#include "app/ui/helpform.h"
 #include "app/ui/iconform.h"
 #include "app/ui/loginform.h"
-#include "app/ui/skinnedwindow.h"
 #include "app/ui/texteffectform.h"
 #include "app/ui/tipondayform.h"
 #include "app/ui/welcomeform.h"
@@ -19,6 +19,11 @@
 #include "memorize/ui/rememberform.h"
 #include "platform/speechengine.h"
 #include "platform/trayicon.h"
+#include "skin/ui/skinnedwindow.h"
+#include "tools/reminddue.h"
+#include "tools/ui/remindform.h"
+#include "tools/ui/remindsetingform.h"
+#include "tools/ui/settingform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -76,6 +81,40 @@ void Shell::DefineWindows() {
             icon_->SetRememberForm(form);
             return form;
         },
+        .owner = [](CommandOrigin) -> QWidget* { return nullptr; },
+        .guarded = false,
+    };
+    const auto iconOwner = [this](CommandOrigin) -> QWidget* { return icon_; };
+    entries_[ShellWindow::RemindForm] = {
+        .make = [this](QWidget* owner) { return new RemindForm(app_, &hooks_, owner); },
+        .owner = iconOwner,
+        // The reminder check marks the screen while it opens the pop-up.
+        .guarded = false,
+    };
+    entries_[ShellWindow::RemindSetingForm] = {
+        .make = [this](QWidget* owner) { return new RemindSetingForm(app_, &hooks_, owner); },
+        .owner = iconOwner,
+        .modality = Modality::ModalFromConsole,
+        // The editor marks the screen itself from its load to its unload; its command opens
+        // it only while no program window holds the screen.
+        .guarded = false,
+    };
+    entries_[ShellWindow::SettingForm] = {
+        .make =
+            [this](QWidget* owner) {
+                auto* form = new SettingForm(app_, &hooks_, owner);
+                // Closing the settings shows the console again.
+                connect(form, &SettingForm::Closed, this, [this] {
+                    if (!finished_)
+                        ShowConsoleNormal();
+                });
+                return form;
+            },
+        .owner = iconOwner,
+    };
+    entries_[ShellWindow::HelpForm] = {
+        // A window of its own, beside whichever window asked for help.
+        .make = [this](QWidget*) { return new HelpForm(app_, &hooks_, services_.urlOpener); },
         .owner = [](CommandOrigin) -> QWidget* { return nullptr; },
         .guarded = false,
     };
@@ -192,6 +231,20 @@ void Shell::LoadIconForm() {
         app_, std::move(tray), std::move(speech),
         [this](Command command) { Run(command, CommandOrigin::Menu); },
         [this] { return console_ && console_->isVisible() && !console_->isMinimized(); });
+    icon_->Timer2().setInterval(ReminderCheckIntervalMs);
+    connect(&icon_->Timer2(), &QTimer::timeout, this, &Shell::CheckReminders);
+}
+
+void Shell::CheckReminders() {
+    if (!ReminderCheckFindsDue(app_))
+        return;
+    const DialogGuard guard(app_);
+    // An open pop-up is only brought forward; it takes no new records.
+    auto* remind = qobject_cast<RemindForm*>(Open(ShellWindow::RemindForm, CommandOrigin::Menu));
+    // The clock passed midnight between the check and the load: nothing to show, and the
+    // window goes before it was ever drawn.
+    if (remind && !remind->HasDue())
+        remind->close();
 }
 
 void Shell::ShowTipOfDayModal() {
@@ -304,8 +357,7 @@ void Shell::OpenHomePage() {
 }
 
 void Shell::Help() {
-    if (services_.urlOpener)
-        ShowHelp(app_, *services_.urlOpener);
+    Open(ShellWindow::HelpForm, CommandOrigin::Menu);
 }
 
 bool Shell::RunWordWindowCommand(Command command, CommandOrigin origin) {
@@ -434,10 +486,15 @@ void Shell::Run(Command command, CommandOrigin origin) {
                     icon_->Item(order)->setChecked(false);
         break;
     }
-    case Command::MustRememberSettings:
     case Command::RemindSettings:
+        if (!app_.dialogShowing)
+            Open(ShellWindow::RemindSetingForm, origin);
+        break;
     case Command::GeneralSettings:
-        // Guarded like every settings window; the windows themselves come with their parts.
+        Open(ShellWindow::SettingForm, origin);
+        break;
+    case Command::MustRememberSettings:
+        // Guarded like every settings window; the window itself comes with its part.
         RunGuarded(app_, [] {});
         break;
     default:

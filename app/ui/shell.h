@@ -113,6 +113,8 @@ private:
     bool RunWordWindowCommand(Command command, CommandOrigin origin);
     void OpenHomePage();
     void Help();
+    // Timer2 of the owner window: the first due reminder opens the pop-up, or brings it forward.
+    void CheckReminders();
 
     AppState& app_;
     ShellServices services_;

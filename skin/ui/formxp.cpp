@@ -17,6 +17,18 @@ namespace lexarion {
 
 namespace {
 
+// Chinese brush faces whose Latin letters read badly (the Kai face's are a typewriter face in
+// which "l" and "1" look alike). A title set in one of them takes its Latin letters from a
+// serif face that sits well beside the brush strokes, and its Chinese from the face itself.
+QStringList TitleFaces(const QString& face) {
+    static const QStringList poorLatin{QStringLiteral("AR PL UKai"), QStringLiteral("AR PL KaitiM"),
+                                       QStringLiteral("隶书"), QStringLiteral("楷体")};
+    for (const QString& prefix : poorLatin)
+        if (face.startsWith(prefix, Qt::CaseInsensitive))
+            return {QStringLiteral("DejaVu Serif"), face};
+    return {face};
+}
+
 using P = FramePiece;
 
 struct StripInfo {
@@ -191,7 +203,8 @@ void FormXP::LoadSkin(const QString& folderPath) {
         titleAlignment_ = *alignment;
     if (const auto rounding = ReadSkinRounding(folderPath, SkinKey::WindowRoundRng))
         roundRng_ = *rounding;
-    titleFont_.setFamily(ReadSkinText(folderPath, SkinKey::WindowTitleFontName, font().family()));
+    titleFont_.setFamilies(
+        TitleFaces(ReadSkinText(folderPath, SkinKey::WindowTitleFontName, font().family())));
     if (const auto size = ReadSkinFontSize(folderPath, SkinKey::WindowTitleFontSize))
         titleFont_.setPointSizeF(*size);
     titleFont_.setBold(ReadSkinFlag(folderPath, SkinKey::WindowTitleFontBold));

@@ -142,15 +142,6 @@ TEST(OpenInBrowser, ReportsARefusedAddressOnceAndRestoresTheFlag) {
     }
 }
 
-TEST(ShowHelp, OpensTheHelpPageOfTheProgramFolder) {
-    TempProgramFolder folder;
-    folder.Write("Help/Index.html", "<html></html>");
-    AppState app(folder.Path());
-    RecordingOpener opener;
-    ShowHelp(app, opener);
-    EXPECT_EQ(opener.opened, QStringList{"file://" + folder.File("Help/Index.html")});
-}
-
 class RecordingRegistrar : public FontRegistrar {
 public:
     QStringList registered;

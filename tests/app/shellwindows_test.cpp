@@ -7,13 +7,13 @@
 #include "app/ui/controlform.h"
 #include "app/ui/iconform.h"
 #include "app/ui/loginform.h"
-#include "app/ui/skinnedwindow.h"
 #include "app/ui/tipondayform.h"
 #include "core/appstate.h"
 #include "platform/trayicon.h"
 #include "skin/twips.h"
 #include "skin/ui/buttonxp.h"
 #include "skin/ui/formxp.h"
+#include "skin/ui/skinnedwindow.h"
 #include "skin/ui/textboxxp.h"
 #include "skin/ui/windowhooks.h"
 #include "skin/ui/xpmenu.h"
@@ -124,6 +124,8 @@ private slots:
     void theConsoleFrameShowsItsTitleRoundThePicture();
     void activationReachesTheConsoleFrame();
     void aNewSkinChangesTheConsoleFrameAtOnce();
+    void aConsolePictureOfTheWrongSizeIsNotUsed();
+    void theButtonFramesFollowTheRoundedCorners();
     void theTrayMenusAreFlatMenusDrawnAnewAfterEachRefresh();
     void closingTheOwnerWindowRemovesTheFlatMenus();
 };
@@ -282,7 +284,45 @@ void ShellWindowsTest::aNewSkinChangesTheConsoleFrameAtOnce() {
     QCOMPARE(console.size(), xpSize);
     QCOMPARE(console.BackImage()->pos(),
              QPoint(TwipsToPixels(frame->ClientLeft()), TwipsToPixels(frame->ClientTop())));
+    // Jade brings console pictures of its own; a picture of the wrong size is not used.
+    const QImage jadeBack(f.folder.File("Skins/Jade/Control_Back.bmp"));
+    QVERIFY(!jadeBack.isNull());
+    const QImage shown = console.BackImage()->grab().toImage();
+    QCOMPARE(shown.pixelColor(10, 10), jadeBack.pixelColor(10, 10));
+    QCOMPARE(shown.pixelColor(300, 395), jadeBack.pixelColor(300, 395));
     SaveGrab(&console, QStringLiteral("shell-console-Jade.png"));
+}
+
+void ShellWindowsTest::aConsolePictureOfTheWrongSizeIsNotUsed() {
+    ConsoleFixture f;
+    QImage small(20, 20, QImage::Format_RGB32);
+    small.fill(Qt::red);
+    QVERIFY(small.save(f.folder.File("Skins/Jade/Control_Button3.bmp")));
+    UseSkin(f, "Jade");
+    f.console.Skin().ApplyUserSkin(f.app);
+    const QImage button = f.console.ButtonImage(3)->grab().toImage();
+    QVERIFY(button.pixelColor(5, 5) != QColor(Qt::red));
+    const QImage jadeButton(f.folder.File("Skins/Jade/Control_Button2.bmp"));
+    QCOMPARE(f.console.ButtonImage(2)->grab().toImage().pixelColor(80, 20),
+             jadeButton.pixelColor(80, 20));
+}
+
+void ShellWindowsTest::theButtonFramesFollowTheRoundedCorners() {
+    ConsoleFixture f;
+    QVERIFY(QTest::qWaitForWindowExposed(&f.console));
+    QWidget* button = f.console.ButtonImage(1);
+    const QImage normal = button->grab().toImage();
+    // Tab highlights button 1 as the mouse would.
+    QTest::keyClick(f.console.BackImage(), Qt::Key_Tab);
+    const QImage hover = button->grab().toImage();
+    QVERIFY(hover.pixelColor(80, 0) != normal.pixelColor(80, 0)); // the frame is drawn
+    QCOMPARE(hover.pixelColor(0, 0), normal.pixelColor(0, 0));    // but not in the corners
+    QCOMPARE(hover.pixelColor(159, 39), normal.pixelColor(159, 39));
+    QTest::keyPress(f.console.BackImage(), Qt::Key_Space);
+    const QImage pressed = button->grab().toImage();
+    QVERIFY(pressed.pixelColor(80, 1) != normal.pixelColor(80, 1));
+    QCOMPARE(pressed.pixelColor(0, 0), normal.pixelColor(0, 0));
+    QCOMPARE(pressed.pixelColor(0, 39), normal.pixelColor(0, 39));
 }
 
 void ShellWindowsTest::theTrayMenusAreFlatMenusDrawnAnewAfterEachRefresh() {

@@ -147,7 +147,7 @@ TEST(ShippedStudyLists, EachHasItsDescriptionAndShortExplanations) {
         qint32 current = 0;
         ASSERT_TRUE(LoadWordList(path, list, current)) << file;
         EXPECT_GT(list.Count(), 1000) << file;
-        EXPECT_FALSE(ReadWordListDescription(path).isEmpty()) << file;
+        EXPECT_FALSE(ReadWordListDescription(path).value_or(QString()).isEmpty()) << file;
         qint32 withIpa = 0;
         QSet<QString> words;   // folded, to find duplicates
         QSet<QString> written; // as written

@@ -1,5 +1,6 @@
-#include "app/ui/skinnedwindow.h"
+#include "skin/ui/skinnedwindow.h"
 
+#include "skin/skinparameters.h"
 #include "skin/twips.h"
 #include "skin/ui/applyskin.h"
 #include "skin/ui/formxp.h"
@@ -48,6 +49,7 @@ void SkinnedWindow::Load(const AppState& app) {
 void SkinnedWindow::ApplyUserSkin(const AppState& app) {
     ApplySkin(form_, app);
     Fit();
+    emit SkinApplied(ActiveSkinFolderPath(app));
 }
 
 void SkinnedWindow::Unload() {

@@ -40,6 +40,11 @@ public:
     // The window's unload: UnhookWindow; harmless when it is unhooked already.
     void Unload();
 
+signals:
+    // A skin has just been applied to the window (at its load, or a skin chosen later), so
+    // that a window with pictures of its own can take the skin's.
+    void SkinApplied(const QString& folderPath);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
