@@ -60,7 +60,9 @@ void WordLookup::Release() {
 void WordLookup::ClearList() {
     listItems_.clear();
     listIndex_ = 0;
+    hasSelection_ = false;
     topIndex_ = 0;
+    ++listFills_;
 }
 
 bool WordLookup::ShowEntry(const QString& line) {
@@ -98,8 +100,10 @@ void WordLookup::FindEnglishWord(const QString& keyword, bool fillList) {
             listItems_.append(dictionary_.Word(i));
         ShowEntry(dictionary_.Line(d));
         const qint32 match = FindPrefix(listItems_, 0, keyword);
-        if (match >= 0)
+        if (match >= 0) {
             listIndex_ = match;
+            hasSelection_ = true;
+        }
     } else {
         ShowEntry(dictionary_.Line(d));
     }
@@ -148,6 +152,7 @@ void WordLookup::ItemSelected(qint32 index) {
         return;
     BusyScope busy(lookupBusy_);
     listIndex_ = index;
+    hasSelection_ = true;
     keyword_ = listItems_.at(index);
     FindEnglishWord(keyword_, false);
 }

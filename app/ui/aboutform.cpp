@@ -1,10 +1,10 @@
 #include "app/ui/aboutform.h"
 
 #include "app/publisher.h"
-#include "app/ui/skinnedwindow.h"
 #include "core/appstate.h"
 #include "core/settings.h"
 #include "skin/ui/buttonxp.h"
+#include "skin/ui/skinnedwindow.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -2,10 +2,10 @@
 
 #include "app/publisher.h"
 #include "app/ui/consolelayout.h"
-#include "app/ui/skinnedwindow.h"
 #include "core/appstate.h"
 #include "core/settings.h"
 #include "skin/ui/formcontrols.h"
+#include "skin/ui/skinnedwindow.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
 #include "app/ui/loginform.h"
 
 #include "app/loginformlogic.h"
-#include "app/ui/skinnedwindow.h"
 #include "core/appstate.h"
 #include "skin/ui/buttonxp.h"
+#include "skin/ui/skinnedwindow.h"
 #include "skin/ui/textboxxp.h"
 
 #include <QEvent>

@@ -7,7 +7,6 @@
 #include "app/ui/controlform.h"
 #include "app/ui/iconform.h"
 #include "app/ui/loginform.h"
-#include "app/ui/skinnedwindow.h"
 #include "app/ui/texteffectform.h"
 #include "app/ui/tipondayform.h"
 #include "app/ui/welcomeform.h"
@@ -17,6 +16,8 @@
 #include "memorize/speech.h"
 #include "platform/speechengine.h"
 #include "platform/trayicon.h"
+#include "skin/ui/skinnedwindow.h"
+#include "tools/ui/findwordform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -67,6 +68,16 @@ void Shell::DefineWindows() {
         .owner = consoleOwner,
         .modality = Modality::Modal,
     };
+    entries_[ShellWindow::FindWordForm] = {
+        // A window of its own, made anew at each opening: it loads both lookup files, or
+        // reports that it could not and is gone.
+        .make = [this](QWidget*) -> QWidget* {
+            auto* form = new FindWordForm(app_, &hooks_);
+            return form->Load() ? form : nullptr;
+        },
+        .owner = [](CommandOrigin) -> QWidget* { return nullptr; },
+        .guarded = false,
+    };
     entries_[ShellWindow::TextEffectForm] = {
         // The credit screen belongs to no window; its effect runs once per opening.
         .make = [](QWidget*) { return new TextEffectForm(nullptr); },
@@ -93,6 +104,8 @@ QWidget* Shell::Open(ShellWindow window, CommandOrigin origin) {
         QWidget* made = entry.make(entry.owner(origin));
         windows_[window] = made;
         opened = made;
+        if (!made)
+            return; // the window could not load and has said so
         const bool modal =
             entry.modality == Modality::Modal ||
             (entry.modality == Modality::ModalFromConsole && origin == CommandOrigin::Console);
@@ -234,7 +247,11 @@ void Shell::CloseIconForm() {
     }
 }
 
-void Shell::ReleaseLookupLists() {}
+void Shell::ReleaseLookupLists() {
+    // Closing the lookup window has released its lists; a window whose deletion is still
+    // pending goes now.
+    delete Window(ShellWindow::FindWordForm);
+}
 
 void Shell::OnConsoleClosing() {
     if (finished_)
@@ -306,6 +323,9 @@ void Shell::Run(Command command, CommandOrigin origin) {
     case Command::About:
         Open(ShellWindow::AboutForm, origin);
         break;
+    case Command::FindWord:
+        Open(ShellWindow::FindWordForm, origin);
+        break;
     case Command::HomePage:
         OpenHomePage();
         break;
@@ -339,8 +359,7 @@ void Shell::Run(Command command, CommandOrigin origin) {
         RunGuarded(app_, [] {});
         break;
     default:
-        // The word window and its commands, and the lookup, are connected by the parts that
-        // bring those windows.
+        // The word window and its commands are connected by the part that brings that window.
         break;
     }
 }

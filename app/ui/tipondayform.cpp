@@ -1,11 +1,11 @@
 #include "app/ui/tipondayform.h"
 
 #include "app/publisher.h"
-#include "app/ui/skinnedwindow.h"
 #include "core/appstate.h"
 #include "skin/ui/buttonxp.h"
 #include "skin/ui/checkboxxp.h"
 #include "skin/ui/framexp.h"
+#include "skin/ui/skinnedwindow.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -7,13 +7,13 @@
 #include "app/ui/controlform.h"
 #include "app/ui/iconform.h"
 #include "app/ui/loginform.h"
-#include "app/ui/skinnedwindow.h"
 #include "app/ui/tipondayform.h"
 #include "core/appstate.h"
 #include "platform/trayicon.h"
 #include "skin/twips.h"
 #include "skin/ui/buttonxp.h"
 #include "skin/ui/formxp.h"
+#include "skin/ui/skinnedwindow.h"
 #include "skin/ui/textboxxp.h"
 #include "skin/ui/windowhooks.h"
 #include "skin/ui/xpmenu.h"
@@ -21,7 +21,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QDirIterator>
 #include <QLabel>
 #include <QMenu>
 #include <QtTest>
@@ -33,22 +32,6 @@ using lexarion::testing::UserFixture;
 using P = FramePiece;
 
 namespace {
-
-// The installation's skins copied into the fixture's Skins/.
-void CopyInstalledSkins(const UserFixture& f) {
-    const QString source = QStringLiteral(LEXARION_SKIN_SOURCE_DIR);
-    for (const char* skin : {"WindowsXP", "Jade"}) {
-        QDirIterator files(source + u'/' + QLatin1String(skin),
-                           {QStringLiteral("*.bmp"), QStringLiteral("config.ini")});
-        while (files.hasNext()) {
-            const QString path = files.next();
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            f.folder.Write(QStringLiteral("Skins/") + QLatin1String(skin) + u'/' + files.fileName(),
-                           file.readAll());
-        }
-    }
-}
 
 void UseSkin(const UserFixture& f, const char* skin) {
     f.folder.Write("users/Alice/config.ini", QByteArray("[General]\r\nSkinFolder=") + skin +
@@ -93,7 +76,7 @@ MakeWindow MakeAbout() {
 // Alice with the installation's skins, using "WindowsXP".
 struct SkinnedUser : UserFixture {
     SkinnedUser() {
-        CopyInstalledSkins(*this);
+        folder.CopySkins(QStringLiteral(LEXARION_SKIN_SOURCE_DIR));
         UseSkin(*this, "WindowsXP");
     }
 };

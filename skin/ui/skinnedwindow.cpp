@@ -1,4 +1,4 @@
-#include "app/ui/skinnedwindow.h"
+#include "skin/ui/skinnedwindow.h"
 
 #include "skin/twips.h"
 #include "skin/ui/applyskin.h"
