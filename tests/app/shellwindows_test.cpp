@@ -17,6 +17,7 @@
 #include "skin/ui/textboxxp.h"
 #include "skin/ui/windowhooks.h"
 #include "skin/ui/xpmenu.h"
+#include "support/savegrab.h"
 #include "support/userfixture.h"
 
 #include <QAction>
@@ -28,6 +29,7 @@
 #include <memory>
 
 using namespace lexarion;
+using lexarion::testing::SaveGrab;
 using lexarion::testing::UserFixture;
 using P = FramePiece;
 
@@ -36,12 +38,6 @@ namespace {
 void UseSkin(const UserFixture& f, const char* skin) {
     f.folder.Write("users/Alice/config.ini", QByteArray("[General]\r\nSkinFolder=") + skin +
                                                  "\r\n[TipOnDaySetting]\r\nShowOnStart=0\r\n");
-}
-
-void SaveGrab(QWidget* widget, const QString& name) {
-    const QString folder = qEnvironmentVariable("LEXARION_GRAB_FOLDER");
-    if (!folder.isEmpty())
-        widget->grab().save(folder + u'/' + name);
 }
 
 SkinnedWindow* SkinOf(QWidget* form) {

@@ -11,6 +11,7 @@
 #include "skin/ui/skinnedwindow.h"
 #include "skin/ui/textboxxp.h"
 #include "skin/ui/windowhooks.h"
+#include "support/savegrab.h"
 #include "support/userfixture.h"
 #include "tools/ui/findwordform.h"
 #include "wordlist/wordlist.h"
@@ -67,12 +68,6 @@ int SelectedRow(const ListBoxXP* list) {
         if (list->IsItemSelected(i))
             return i;
     return -1;
-}
-
-void SaveGrab(QWidget* widget, const QString& name) {
-    const QString folder = qEnvironmentVariable("LEXARION_GRAB_FOLDER");
-    if (!folder.isEmpty())
-        widget->grab().save(folder + u'/' + name);
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 
 namespace lexarion {
 
@@ -24,18 +25,6 @@ constexpr int KeywordMaxLength = 100;
 constexpr auto KeywordToolTip = u"请在这里输入你要查找的英语单词.";
 // The face the pronunciations are written for; the program installs it at start-up.
 constexpr auto PhoneticFace = u"Kingsoft Phonetic Plain";
-
-// Sets a flag for the length of a reaction, so the reactions it causes do not run again.
-class BusyScope {
-public:
-    explicit BusyScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~BusyScope() { flag_ = false; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    bool& flag_;
-};
 
 QLabel* AddLabel(QWidget* client, const char* name, const QString& text, QRect place) {
     auto* label = new QLabel(text, client);
@@ -128,7 +117,7 @@ bool FindWordForm::Load() {
         return false;
     }
     {
-        BusyScope busy(lookupBusy_);
+        const QScopedValueRollback busy(lookupBusy_, true);
         setWindowTitle(QStringLiteral("单词速查"));
         listFillsShown_ = lookup_.ListFills();
         ShowLookup();
@@ -149,7 +138,7 @@ void FindWordForm::closeEvent(QCloseEvent* event) {
 void FindWordForm::KeyWordChange() {
     if (lookupBusy_)
         return;
-    BusyScope busy(lookupBusy_);
+    const QScopedValueRollback busy(lookupBusy_, true);
     lookup_.KeywordChanged(keyWordText_->Text());
     ShowLookup();
 }
@@ -158,7 +147,7 @@ void FindWordForm::KeyWordKeyPress(int& keyAscii) {
     if (keyAscii != KeyAsciiEnter)
         return;
     keyAscii = 0;
-    BusyScope busy(lookupBusy_);
+    const QScopedValueRollback busy(lookupBusy_, true);
     // The caption at the list's index becomes the keyword, searched as if typed.
     lookup_.EnterPressed();
     keyWordText_->SetText(lookup_.Keyword());
@@ -169,7 +158,7 @@ void FindWordForm::KeyWordKeyPress(int& keyAscii) {
 void FindWordForm::ListItemSelected() {
     if (lookupBusy_)
         return;
-    BusyScope busy(lookupBusy_);
+    const QScopedValueRollback busy(lookupBusy_, true);
     lookup_.ItemSelected(listBox_->ListIndex());
     keyWordText_->SetText(lookup_.Keyword());
     ShowLookup();
