@@ -7,23 +7,12 @@
 #include "wordlist/wordcompare.h"
 #include "wordlist/wordentry.h"
 
+#include <QScopedValueRollback>
 #include <algorithm>
 
 namespace lexarion {
 
 namespace {
-
-// Sets a flag for the length of a reaction, so the reactions it causes do not run again.
-class BusyScope {
-public:
-    explicit BusyScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~BusyScope() { flag_ = false; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    bool& flag_;
-};
 
 constexpr qint32 NeighbourhoodRadius = 20;
 
@@ -45,7 +34,7 @@ bool WordLookup::Load(const QString& programFolder) {
     const bool dictOk = LoadLookupFile(dictPath, dictionary_);
     if (!indexOk || !dictOk)
         return false;
-    BusyScope busy(lookupBusy_);
+    const QScopedValueRollback busy(lookupBusy_, true);
     listIndex_ = 0;
     ResetLookupDisplay();
     return true;
@@ -60,7 +49,9 @@ void WordLookup::Release() {
 void WordLookup::ClearList() {
     listItems_.clear();
     listIndex_ = 0;
+    hasSelection_ = false;
     topIndex_ = 0;
+    ++listFills_;
 }
 
 bool WordLookup::ShowEntry(const QString& line) {
@@ -98,8 +89,10 @@ void WordLookup::FindEnglishWord(const QString& keyword, bool fillList) {
             listItems_.append(dictionary_.Word(i));
         ShowEntry(dictionary_.Line(d));
         const qint32 match = FindPrefix(listItems_, 0, keyword);
-        if (match >= 0)
+        if (match >= 0) {
             listIndex_ = match;
+            hasSelection_ = true;
+        }
     } else {
         ShowEntry(dictionary_.Line(d));
     }
@@ -130,7 +123,7 @@ void WordLookup::KeywordChanged(const QString& text) {
     keyword_ = text;
     if (lookupBusy_)
         return;
-    BusyScope busy(lookupBusy_);
+    const QScopedValueRollback busy(lookupBusy_, true);
     if (IsAsciiText(text))
         FindEnglishWord(text, true);
     else
@@ -146,8 +139,9 @@ void WordLookup::EnterPressed() {
 void WordLookup::ItemSelected(qint32 index) {
     if (lookupBusy_ || index < 0 || index >= listItems_.size())
         return;
-    BusyScope busy(lookupBusy_);
+    const QScopedValueRollback busy(lookupBusy_, true);
     listIndex_ = index;
+    hasSelection_ = true;
     keyword_ = listItems_.at(index);
     FindEnglishWord(keyword_, false);
 }

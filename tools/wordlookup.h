@@ -42,6 +42,12 @@ public:
     const QStringList& ListItems() const { return listItems_; }
     // 0-based selected item; 0 also while the list is empty, like the list box.
     qint32 ListIndex() const { return listIndex_; }
+    // Whether an item is selected: a refilled list selects nothing until an item is chosen or
+    // the English search finds one that begins with the keyword.
+    bool HasSelection() const { return hasSelection_; }
+    // Counts the times the list was emptied and filled again, so a window showing the list
+    // knows when to fill its own.
+    quint64 ListFills() const { return listFills_; }
     qint32 TopIndex() const { return topIndex_; }
 
     // --- the window's reactions ---
@@ -78,7 +84,9 @@ private:
     bool buttonsEnabled_ = false;
     QStringList listItems_;
     qint32 listIndex_ = 0;
+    bool hasSelection_ = false;
     qint32 topIndex_ = 0;
+    quint64 listFills_ = 0;
 };
 
 // The first item, from `start` on, whose text begins with `prefix` under CompareWords' folding;

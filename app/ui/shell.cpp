@@ -24,6 +24,7 @@
 #include "tools/ui/remindform.h"
 #include "tools/ui/remindsetingform.h"
 #include "tools/ui/settingform.h"
+#include "tools/ui/findwordform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -80,6 +81,16 @@ void Shell::DefineWindows() {
             auto* form = new RememberForm(app_, *icon_);
             icon_->SetRememberForm(form);
             return form;
+        },
+        .owner = [](CommandOrigin) -> QWidget* { return nullptr; },
+        .guarded = false,
+    };
+    entries_[ShellWindow::FindWordForm] = {
+        // A window of its own, made anew at each opening: it loads both lookup files, or
+        // reports that it could not and is gone.
+        .make = [this](QWidget*) -> QWidget* {
+            auto* form = new FindWordForm(app_, &hooks_);
+            return form->Load() ? form : nullptr;
         },
         .owner = [](CommandOrigin) -> QWidget* { return nullptr; },
         .guarded = false,
@@ -144,6 +155,8 @@ QWidget* Shell::Open(ShellWindow window, CommandOrigin origin) {
         QWidget* made = entry.make(entry.owner(origin));
         windows_[window] = made;
         opened = made;
+        if (!made)
+            return; // the window could not load and has said so
         const bool modal =
             entry.modality == Modality::Modal ||
             (entry.modality == Modality::ModalFromConsole && origin == CommandOrigin::Console);
@@ -303,7 +316,11 @@ void Shell::CloseIconForm() {
     }
 }
 
-void Shell::ReleaseLookupLists() {}
+void Shell::ReleaseLookupLists() {
+    // Closing the lookup window has released its lists; a window whose deletion is still
+    // pending goes now.
+    delete Window(ShellWindow::FindWordForm);
+}
 
 void Shell::OnConsoleClosing() {
     if (finished_)
@@ -460,6 +477,9 @@ void Shell::Run(Command command, CommandOrigin origin) {
     case Command::About:
         Open(ShellWindow::AboutForm, origin);
         break;
+    case Command::FindWord:
+        Open(ShellWindow::FindWordForm, origin);
+        break;
     case Command::HomePage:
         OpenHomePage();
         break;
@@ -500,6 +520,7 @@ void Shell::Run(Command command, CommandOrigin origin) {
     default:
         // The lookup and the word window's display settings are connected by the parts that
         // bring those windows.
+        // The word window and its commands are connected by the part that brings that window.
         break;
     }
 }

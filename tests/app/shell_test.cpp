@@ -13,8 +13,10 @@
 #include "skin/ui/textboxxp.h"
 #include "support/recordingspeech.h"
 #include "support/userfixture.h"
+#include "tools/ui/findwordform.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QtTest>
@@ -80,6 +82,7 @@ private slots:
     void endingDuringTheTipAtStartUpClosesItAsTheUserWould();
     void endingDuringAStartUpMessageFinishesTheStartUpFirst();
     void theOwnerWindowSpeaksWithTheUsersVoiceAndSpeed();
+    void theLookupOpensFromTheConsoleAndTheTrayAndClosesAtTheEnd();
 };
 
 void ShellTest::endingWithTheAboutBoxOpenClosesItAndShutsDown() {
@@ -162,6 +165,45 @@ void ShellTest::theOwnerWindowSpeaksWithTheUsersVoiceAndSpeed() {
     f.shell.Terminate();
     QTRY_COMPARE(f.finished.count(), 1);
     QVERIFY(!f.app.speech);
+}
+
+void ShellTest::theLookupOpensFromTheConsoleAndTheTrayAndClosesAtTheEnd() {
+    ShellFixture f;
+    f.folder.Write("Dicts/All.wsl", lexarion::testing::Gb("apple#n. 苹果\r\n"));
+    f.folder.Write("Dicts/All_cn.idx", "");
+    f.LogIn();
+    QTRY_VERIFY_WITH_TIMEOUT(f.shell.Console() && f.shell.Console()->isVisible(), 5000);
+    QVERIFY(!f.shell.Window(ShellWindow::FindWordForm));
+
+    f.shell.Run(Command::FindWord, CommandOrigin::Console);
+    QPointer<FindWordForm> first =
+        qobject_cast<FindWordForm*>(f.shell.Window(ShellWindow::FindWordForm));
+    QVERIFY(first && first->isVisible());
+    QCOMPARE(first->windowTitle(), QStringLiteral("单词速查"));
+    // Opening again while it is open shows the same window.
+    f.shell.Run(Command::FindWord, CommandOrigin::Menu);
+    QCOMPARE(f.shell.Window(ShellWindow::FindWordForm), static_cast<QWidget*>(first.data()));
+
+    // "发音" reads the keyword through the owner window's engine.
+    QTest::keyClicks(first->KeyWordText()->ControlXP(), "apple");
+    f.speech->calls.clear();
+    QTest::mouseClick(first->ReadWordButton(), Qt::LeftButton);
+    QVERIFY(f.speech->calls.contains(QStringLiteral("Speak apple")));
+
+    // Closed, it goes; the next opening is a new window.
+    first->close();
+    QTRY_VERIFY(!first);
+    QVERIFY(!f.shell.Window(ShellWindow::FindWordForm));
+    f.shell.Run(Command::FindWord, CommandOrigin::Menu);
+    QPointer<FindWordForm> second =
+        qobject_cast<FindWordForm*>(f.shell.Window(ShellWindow::FindWordForm));
+    QVERIFY(second && second->isVisible());
+    QCOMPARE(second->KeyWordText()->Text(), QString());
+
+    // The shutdown closes it and releases its lists.
+    f.shell.Terminate();
+    QTRY_COMPARE(f.finished.count(), 1);
+    QVERIFY(!second);
 }
 
 QTEST_MAIN(ShellTest)

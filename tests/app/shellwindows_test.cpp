@@ -17,11 +17,11 @@
 #include "skin/ui/textboxxp.h"
 #include "skin/ui/windowhooks.h"
 #include "skin/ui/xpmenu.h"
+#include "support/savegrab.h"
 #include "support/userfixture.h"
 
 #include <QAction>
 #include <QDir>
-#include <QDirIterator>
 #include <QLabel>
 #include <QMenu>
 #include <QtTest>
@@ -29,36 +29,15 @@
 #include <memory>
 
 using namespace lexarion;
+using lexarion::testing::SaveGrab;
 using lexarion::testing::UserFixture;
 using P = FramePiece;
 
 namespace {
 
-// The installation's skins copied into the fixture's Skins/.
-void CopyInstalledSkins(const UserFixture& f) {
-    const QString source = QStringLiteral(LEXARION_SKIN_SOURCE_DIR);
-    for (const char* skin : {"WindowsXP", "Jade"}) {
-        QDirIterator files(source + u'/' + QLatin1String(skin),
-                           {QStringLiteral("*.bmp"), QStringLiteral("config.ini")});
-        while (files.hasNext()) {
-            const QString path = files.next();
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            f.folder.Write(QStringLiteral("Skins/") + QLatin1String(skin) + u'/' + files.fileName(),
-                           file.readAll());
-        }
-    }
-}
-
 void UseSkin(const UserFixture& f, const char* skin) {
     f.folder.Write("users/Alice/config.ini", QByteArray("[General]\r\nSkinFolder=") + skin +
                                                  "\r\n[TipOnDaySetting]\r\nShowOnStart=0\r\n");
-}
-
-void SaveGrab(QWidget* widget, const QString& name) {
-    const QString folder = qEnvironmentVariable("LEXARION_GRAB_FOLDER");
-    if (!folder.isEmpty())
-        widget->grab().save(folder + u'/' + name);
 }
 
 SkinnedWindow* SkinOf(QWidget* form) {
@@ -93,7 +72,7 @@ MakeWindow MakeAbout() {
 // Alice with the installation's skins, using "WindowsXP".
 struct SkinnedUser : UserFixture {
     SkinnedUser() {
-        CopyInstalledSkins(*this);
+        folder.CopySkins(QStringLiteral(LEXARION_SKIN_SOURCE_DIR));
         UseSkin(*this, "WindowsXP");
     }
 };

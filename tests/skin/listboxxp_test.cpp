@@ -2,6 +2,7 @@
 #include "skin/ui/listboxxp.h"
 #include "skin/ui/skincolor.h"
 #include "skin/ui/vscrollbarxp.h"
+#include "support/savegrab.h"
 #include "support/tempprogramfolder.h"
 
 #include <QElapsedTimer>
@@ -10,17 +11,12 @@
 #include <QWidget>
 
 using namespace lexarion;
+using lexarion::testing::SaveGrab;
 
 namespace {
 
 QColor PixelAt(QWidget* widget, QPoint point) {
     return widget->grab().toImage().pixelColor(point);
-}
-
-void SaveGrab(QWidget* widget, const QString& name) {
-    const QString folder = qEnvironmentVariable("LEXARION_GRAB_FOLDER");
-    if (!folder.isEmpty())
-        widget->grab().save(folder + u'/' + name);
 }
 
 } // namespace

@@ -2,22 +2,14 @@
 #include "skin/ui/picturebox.h"
 #include "skin/ui/sliderxp.h"
 #include "skin/ui/updownxp.h"
+#include "support/savegrab.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 
 using namespace lexarion;
-
-namespace {
-
-void SaveGrab(QWidget* widget, const QString& name) {
-    const QString folder = qEnvironmentVariable("LEXARION_GRAB_FOLDER");
-    if (!folder.isEmpty())
-        widget->grab().save(folder + u'/' + name);
-}
-
-} // namespace
+using lexarion::testing::SaveGrab;
 
 class ValueControlsTest : public QObject {
     Q_OBJECT

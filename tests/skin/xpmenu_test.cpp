@@ -1,5 +1,6 @@
 #include "skin/ui/skincolor.h"
 #include "skin/ui/xpmenu.h"
+#include "support/savegrab.h"
 
 #include <QAction>
 #include <QMenu>
@@ -9,6 +10,7 @@
 #include <QWidget>
 
 using namespace lexarion;
+using lexarion::testing::SaveGrab;
 
 namespace {
 
@@ -42,12 +44,6 @@ struct MenuWindow {
     QAction* disabled;
     QAction* quit;
 };
-
-void SaveGrab(QWidget* widget, const QString& name) {
-    const QString folder = qEnvironmentVariable("LEXARION_GRAB_FOLDER");
-    if (!folder.isEmpty())
-        widget->grab().save(folder + u'/' + name);
-}
 
 int TextWidth(const QWidget& form, const QString& text) {
     return QFontMetrics(form.font()).horizontalAdvance(text);

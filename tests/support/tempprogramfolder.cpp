@@ -3,6 +3,7 @@
 #include "platform/textcodec.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <stdexcept>
@@ -41,6 +42,21 @@ bool TempProgramFolder::Exists(const QString& relative) const {
 
 void TempProgramFolder::MakeFolder(const QString& relative) const {
     QDir().mkpath(File(relative));
+}
+
+void TempProgramFolder::CopySkins(const QString& skinsSource) const {
+    for (const char* skin : {"WindowsXP", "Jade"}) {
+        QDirIterator files(skinsSource + u'/' + QLatin1String(skin),
+                           {QStringLiteral("*.bmp"), QStringLiteral("config.ini")});
+        while (files.hasNext()) {
+            const QString path = files.next();
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly))
+                throw std::runtime_error("cannot read a skin file");
+            Write(QStringLiteral("Skins/") + QLatin1String(skin) + u'/' + files.fileName(),
+                  file.readAll());
+        }
+    }
 }
 
 QByteArray Gb(const char* utf8) {

@@ -28,6 +28,9 @@ public:
     QByteArray Read(const QString& relative) const;
     bool Exists(const QString& relative) const;
     void MakeFolder(const QString& relative) const;
+    // Copies the skins "WindowsXP" and "Jade" (their pictures and parameter files) from the
+    // source folder `skinsSource` into Skins/.
+    void CopySkins(const QString& skinsSource) const;
 
 private:
     QTemporaryDir dir_;
