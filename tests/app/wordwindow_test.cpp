@@ -9,8 +9,8 @@
 #include "core/appstate.h"
 #include "core/settings.h"
 #include "memorize/ui/rememberform.h"
-#include "skin/buttonxp.h"
-#include "skin/textboxxp.h"
+#include "skin/ui/buttonxp.h"
+#include "skin/ui/textboxxp.h"
 #include "support/recordingspeech.h"
 #include "support/userfixture.h"
 
