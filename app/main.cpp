@@ -7,23 +7,18 @@
 #include "platform/applicationfontregistrar.h"
 #include "platform/desktopurlopener.h"
 #include "platform/espeakspeech.h"
+#include "platform/qttranslation.h"
 #include "platform/systemtrayicon.h"
 #include "platform/terminationsignals.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 int main(int argc, char** argv) {
     using namespace lexarion;
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    // The program is Chinese whatever the desktop's language, Qt's own buttons and dialogs too.
-    QTranslator qtTranslation;
-    if (qtTranslation.load(QStringLiteral("qtbase_zh_CN"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslation);
+    InstallQtChineseTranslation();
     AppState app(QCoreApplication::applicationDirPath());
     SetUpFontSubstitutes();
     QApplication::setWindowIcon(
