@@ -8,7 +8,7 @@ SkinEditor::SkinEditor(SkinEditorDialogs& dialogs, const QString& windowFontName
                        double windowFontSize)
     : dialogs_(dialogs), windowFontName_(windowFontName) {
     fields_.titleFont = {windowFontName, windowFontSize, true, false};
-    fields_.alignment = static_cast<int>(TitleAlignment::Left);
+    fields_.alignment = static_cast<int>(AlignmentEntry::Left);
     fields_.rounding = DefaultRounding;
 }
 

@@ -67,7 +67,7 @@ struct TitleFont {
 };
 
 // The entries of the title alignment list; an entry's position is the stored value.
-enum class TitleAlignment { Left, Right, Centre, Hidden };
+enum class AlignmentEntry { Left, Right, Centre, Hidden };
 inline constexpr int TitleAlignmentCount = 4;
 // The corner rounding list holds 0 to 99; an entry's position is its number.
 inline constexpr int RoundingCount = 100;

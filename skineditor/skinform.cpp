@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <span>
@@ -86,7 +87,7 @@ struct PageRows {
     std::span<const FieldRow> rows;
 };
 
-const PageRows Pages[] = {
+const PageRows PageTable[] = {
     {"常规", GeneralRows},   {"按钮", ButtonRows},      {"复选框", CheckBoxRows},
     {"列表框", ListBoxRows}, {"单选框", OptionBoxRows}, {"文本输入框", TextBoxRows},
     {"窗口", WindowRows},    {"分页表格", TabPageRows}, {"外框", FrameRows},
@@ -96,6 +97,7 @@ const char* const AlignmentNames[TitleAlignmentCount] = {"左对齐", "右对齐
 
 // Room between the two columns of a page.
 constexpr int ColumnGap = 24;
+constexpr int ButtonMinimumWidth = 84;
 
 } // namespace
 
@@ -103,7 +105,9 @@ SkinForm::SkinForm(SkinEditorDialogs& dialogs, QWidget* parent)
     : QWidget(parent),
       editor_(dialogs, QApplication::font().family(), QApplication::font().pointSizeF()) {
     pages_ = new QTabWidget(this);
-    for (const PageRows& page : Pages) {
+    // All nine page titles stay in view: the window is as wide as they need.
+    pages_->tabBar()->setUsesScrollButtons(false);
+    for (const PageRows& page : PageTable) {
         auto* pageWidget = new QWidget;
         auto* grid = new QGridLayout(pageWidget);
         grid->setHorizontalSpacing(8);
@@ -141,6 +145,8 @@ SkinForm::SkinForm(SkinEditorDialogs& dialogs, QWidget* parent)
     buttons->addStretch(1);
     for (QPushButton* button : {loadButton_, saveButton_, aboutButton_, quitButton_}) {
         button->setAutoDefault(false);
+        // Room round the captions, and the short ones as wide as each other.
+        button->setMinimumWidth(std::max(ButtonMinimumWidth, button->sizeHint().width() + 16));
         buttons->addWidget(button);
     }
 

@@ -26,25 +26,29 @@ public:
 
     SaveAnswer AskSaveChanges() override {
         shown << "question";
-        return Next(answers, SaveAnswer::Cancel);
+        if (answers.empty())
+            return SaveAnswer::Cancel;
+        const SaveAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
     }
     std::optional<QString> ChooseFileToOpen() override {
         shown << "open";
-        return Next(openChoices, std::optional<QString>());
+        return Next(openChoices);
     }
     std::optional<QString> ChooseFileToSave() override {
         shown << "save";
-        return Next(saveChoices, std::optional<QString>());
+        return Next(saveChoices);
     }
     std::optional<qint32> ChooseColor(qint32 initial) override {
         shown << "color";
         colorOffered = initial;
-        return Next(colors, std::optional<qint32>());
+        return Next(colors);
     }
     std::optional<TitleFont> ChooseFont(const TitleFont& initial) override {
         shown << "font";
         fontOffered = initial;
-        return Next(fonts, std::optional<TitleFont>());
+        return Next(fonts);
     }
     void ShowAbout(const QString& text) override {
         shown << "about";
@@ -56,11 +60,12 @@ public:
     }
 
 private:
-    template <typename T> static T Next(std::deque<T>& queue, T fallback) {
-        if (queue.empty())
-            return fallback;
-        T value = queue.front();
-        queue.pop_front();
+    template <typename T> static std::optional<T> Next(std::deque<std::optional<T>>& queue) {
+        std::optional<T> value;
+        if (!queue.empty()) {
+            value.swap(queue.front());
+            queue.pop_front();
+        }
         return value;
     }
 };

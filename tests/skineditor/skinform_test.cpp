@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -197,6 +198,9 @@ void SkinFormTest::everyPageShowsItsFieldsWhole() {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const QString shots = qEnvironmentVariable("HUEFORGE_SHOTS");
+    QTabBar* titles = form.Pages()->tabBar();
+    QVERIFY(titles->width() >= titles->sizeHint().width());
+    QVERIFY(titles->tabRect(titles->count() - 1).right() < titles->width());
     for (int i = 0; i < form.Pages()->count(); ++i) {
         form.Pages()->setCurrentIndex(i);
         QWidget* page = form.Pages()->widget(i);
