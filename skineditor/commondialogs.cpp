@@ -72,7 +72,9 @@ std::optional<TitleFont> CommonDialogs::ChooseFont(const TitleFont& initial) {
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const QFont chosen = dialog.selectedFont();
-    return TitleFont{chosen.family(), chosen.pointSizeF(), chosen.bold(), chosen.italic()};
+    // A font given in pixels has no point size; the size shown before is kept then.
+    const double size = chosen.pointSizeF() > 0 ? chosen.pointSizeF() : initial.size;
+    return TitleFont{chosen.family(), size, chosen.bold(), chosen.italic()};
 }
 
 void CommonDialogs::ShowAbout(const QString& text) {

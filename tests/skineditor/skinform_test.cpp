@@ -2,6 +2,7 @@
 // their fields, loading, editing, saving, the question on quit, and a saved colour reaching
 // Lexarion's skinned windows.
 
+#include "platform/qttranslation.h"
 #include "recordingdialogs.h"
 #include "skin/ui/applyskin.h"
 #include "skin/ui/formcontrols.h"
@@ -44,6 +45,7 @@ private slots:
     void quitAsksAboutUnsavedEdits();
     void aSavedColourReachesLexarion();
     void everyPageShowsItsFieldsWhole();
+    void qtDialogsSpeakChinese();
 };
 
 void SkinFormTest::pagesAndButtons() {
@@ -218,6 +220,15 @@ void SkinFormTest::everyPageShowsItsFieldsWhole() {
     for (QPushButton* button :
          {form.LoadButton(), form.SaveButton(), form.AboutButton(), form.QuitButton()})
         QVERIFY(button->width() >= button->sizeHint().width());
+}
+
+// The buttons of the question and the labels of the file chooser come from Qt's translation.
+void SkinFormTest::qtDialogsSpeakChinese() {
+    QVERIFY(InstallQtChineseTranslation());
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("是(&Y)"));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "Files of type:"),
+             QStringLiteral("文件类型："));
 }
 
 QTEST_MAIN(SkinFormTest)
