@@ -1,8 +1,8 @@
 // Hueforge: edits the parameter file of a skin; one window, closed to end the program.
 
 #include "platform/qttranslation.h"
-#include "skineditor/commondialogs.h"
-#include "skineditor/skinform.h"
+#include "skineditor/ui/commondialogs.h"
+#include "skineditor/ui/skinform.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 // Hueforge's dialogs replaced by a recorder: every dialog shown is noted by name, and the
 // user's answers are given beforehand.
 
-#include "skineditor/skineditor.h"
+#include "skineditor/skinformlogic.h"
 
 #include <QStringList>
 #include <deque>

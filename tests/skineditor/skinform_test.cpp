@@ -7,8 +7,8 @@
 #include "skin/ui/applyskin.h"
 #include "skin/ui/formcontrols.h"
 #include "skin/ui/formxp.h"
-#include "skineditor/colorswatch.h"
-#include "skineditor/skinform.h"
+#include "skineditor/ui/colorswatch.h"
+#include "skineditor/ui/skinform.h"
 #include "support/tempprogramfolder.h"
 
 #include <QComboBox>

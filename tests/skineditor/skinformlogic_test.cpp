@@ -2,7 +2,7 @@
 // unsaved edits are dropped, the choosers and the window title.
 
 #include "recordingdialogs.h"
-#include "skineditor/skineditor.h"
+#include "skineditor/skinformlogic.h"
 #include "support/tempprogramfolder.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "skineditor/skineditor.h"
+#include "skineditor/skinformlogic.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "skineditor/colorswatch.h"
+#include "skineditor/ui/colorswatch.h"
 
 #include "skin/ui/skincolor.h"
 

@@ -1,4 +1,4 @@
-#include "skineditor/commondialogs.h"
+#include "skineditor/ui/commondialogs.h"
 
 #include "skin/ui/skincolor.h"
 

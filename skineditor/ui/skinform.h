@@ -4,7 +4,7 @@
 // buttons to load, save, explain and quit. It only shows the editor's fields and passes the
 // user's clicks and typing on to it.
 
-#include "skineditor/skineditor.h"
+#include "skineditor/skinformlogic.h"
 
 #include <QWidget>
 #include <array>

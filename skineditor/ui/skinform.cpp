@@ -1,6 +1,6 @@
-#include "skineditor/skinform.h"
+#include "skineditor/ui/skinform.h"
 
-#include "skineditor/colorswatch.h"
+#include "skineditor/ui/colorswatch.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -4,7 +4,7 @@
 // QMessageBox, in Chinese once the Qt translation is installed. Qt's own file dialog is used
 // everywhere, so that the path field can always be typed into.
 
-#include "skineditor/skineditor.h"
+#include "skineditor/skinformlogic.h"
 
 class QWidget;
 
