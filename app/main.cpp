@@ -6,6 +6,7 @@
 #include "core/settings.h"
 #include "platform/applicationfontregistrar.h"
 #include "platform/desktopurlopener.h"
+#include "platform/qttranslation.h"
 #include "platform/synthesizedspeech.h"
 #include "platform/systemtrayicon.h"
 #include "platform/terminationsignals.h"
@@ -13,18 +14,12 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 int main(int argc, char** argv) {
     using namespace lexarion;
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    // The program is Chinese whatever the desktop's language, Qt's own buttons and dialogs too.
-    QTranslator qtTranslation;
-    if (qtTranslation.load(QStringLiteral("qtbase_zh_CN"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslation);
+    InstallQtChineseTranslation();
     AppState app(QCoreApplication::applicationDirPath());
     SetUpFontSubstitutes();
     QApplication::setWindowIcon(
