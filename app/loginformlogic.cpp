@@ -38,6 +38,11 @@ bool LogInUser(AppState& app, const QString& name) {
     if (name.isEmpty() || !IsValidUserName(name))
         return false;
     const QString users = ProgramFilePath(app, QStringLiteral("users"));
+    // A name the file system cannot hold would leave the user without a folder, and the
+    // start-up could then load nothing of the user's.
+    const QString existing = QFileInfo(users).isDir() ? users : app.ProgramFolder();
+    if (QFile::encodeName(name).size() > MaxFileNameLength(existing))
+        return false;
     if (!QFileInfo(users).isDir())
         QDir().mkdir(users);
     // Another spelling of an existing name is the same user, as on a case-blind file system.

@@ -21,7 +21,8 @@ QString LastUserName(const AppState& app);
 // The empty name passes here; the login refuses it on its own.
 bool IsValidUserName(const QString& name);
 
-// The login of `name` as typed: false (nothing changed) for an empty or invalid name.
+// The login of `name` as typed: false (nothing changed) for an empty or invalid name, or for
+// a name longer than the file system allows for a folder.
 // Otherwise users/ is created when missing, then the user's folder below it unless a folder of
 // that name exists in any letter case, and `currentUser` becomes `name`.
 bool LogInUser(AppState& app, const QString& name);

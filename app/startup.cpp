@@ -9,6 +9,8 @@
 #include "wordlist/mydict.h"
 #include "wordlist/wordlist.h"
 
+#include <QDir>
+
 namespace lexarion {
 
 namespace {
@@ -32,16 +34,33 @@ StartupResult RunStartup(AppState& app, StartupWindows& windows) {
     windows.LoadIconForm();
 
     const QString name = ReadSetting(app, setting::DictionaryFile);
-    QString path = WordListPathForName(app, name);
-    if (!IsOrdinaryFile(path)) {
+    const QString path = WordListPathForName(app, name);
+    const QString defaultPath =
+        ProgramFilePath(app, QStringLiteral("Dicts/") + DefaultWordListName.toString());
+    if (!IsOrdinaryFile(path) && !IsOrdinaryFile(defaultPath)) {
+        // Nothing to fall back on: the program runs on an empty list, and the default list is
+        // created empty so that the next start loads it without a word.
+        QStringList missing{QDir::toNativeSeparators(defaultPath)};
+        if (path != defaultPath)
+            missing.prepend(QDir::toNativeSeparators(path));
         if (!app.dialogShowing)
-            ShowProgramMessage(app, MissingWordListMessage.toString(), QStringLiteral("错误"),
-                               MessageIcon::Information);
-        path = ProgramFilePath(app, QStringLiteral("Dicts/") + DefaultWordListName.toString());
+            ShowProgramMessage(app, MissingDefaultWordListMessage.arg(missing.join(u'\n')),
+                               QStringLiteral("错误"), MessageIcon::Information);
+        if (!LoadWordList(app, defaultPath))
+            LoadWordList(app, defaultPath);
+    } else {
+        QString loadPath = path;
+        if (!IsOrdinaryFile(path)) {
+            if (!app.dialogShowing)
+                ShowProgramMessage(app, MissingWordListMessage.toString(), QStringLiteral("错误"),
+                                   MessageIcon::Information);
+            loadPath = defaultPath;
+        }
+        if (!LoadWordList(app, loadPath) &&
+            FailsStartup(app, windows, WordListLoadErrorMessage.toString(),
+                         MessageIcon::Information))
+            return StartupResult::Failed;
     }
-    if (!LoadWordList(app, path) &&
-        FailsStartup(app, windows, WordListLoadErrorMessage.toString(), MessageIcon::Information))
-        return StartupResult::Failed;
     if (!LoadReminders(app) &&
         FailsStartup(app, windows, RemindersLoadErrorMessage.toString(), MessageIcon::Error))
         return StartupResult::Failed;

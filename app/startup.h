@@ -15,6 +15,8 @@ namespace lexarion {
 class AppState;
 
 inline constexpr QStringView MissingWordListMessage = u"指定的词库不存在,将加载默认词库!";
+// Neither the chosen list nor the default one exists: %1 names the missing files.
+inline constexpr QStringView MissingDefaultWordListMessage = u"词库不存在:\n%1\n将使用空词库!";
 inline constexpr QStringView WordListLoadErrorMessage = u"加载词库时出错!";
 inline constexpr QStringView RemindersLoadErrorMessage = u"加载提醒功能时出错!";
 inline constexpr QStringView DefaultWordListName = setting::DictionaryFile.defaultValue;
@@ -39,7 +41,7 @@ public:
 
 enum class StartupResult {
     Running, // the console is open
-    Failed,  // the word list or the reminders could not be loaded; the program ends at once
+    Failed,  // a word list or the reminders could not be read; the program ends at once
 };
 
 // Runs the start-up sequence once the splash has waited. A failure has already been reported

@@ -85,6 +85,10 @@ bool CreateEmptyFile(const QString& path);
 // the spelling given, so a file created afterwards gets the program's own name for it.
 QString ResolveCaseInsensitive(const QString& base, const QString& relative);
 
+// The longest name, in bytes, that the file system holding `folder` accepts for an entry of
+// it; 255 when the system does not say.
+qsizetype MaxFileNameLength(const QString& folder);
+
 } // namespace lexarion
 
 namespace lexarion {

@@ -1,5 +1,6 @@
 #include "app/loginformlogic.h"
 #include "core/appstate.h"
+#include "platform/textfile.h"
 #include "support/tempprogramfolder.h"
 
 #include <QDir>
@@ -56,6 +57,20 @@ TEST(LogInUser, RefusesEmptyAndInvalidNamesWithoutTouchingAnything) {
         EXPECT_EQ(app.currentUser, u"Default");
     }
     EXPECT_TRUE(QDir(folder.File("users")).isEmpty());
+}
+
+TEST(LogInUser, RefusesANameTooLongForAFolderAndTakesTheLongestThatFits) {
+    TempProgramFolder folder;
+    AppState app(folder.Path());
+    app.currentUser = QStringLiteral("Default");
+    const qsizetype longest = MaxFileNameLength(folder.File("users"));
+    EXPECT_FALSE(LogInUser(app, QString(300, u'a')));
+    EXPECT_FALSE(LogInUser(app, QString(longest + 1, u'b')));
+    EXPECT_EQ(app.currentUser, u"Default");
+    EXPECT_TRUE(QDir(folder.File("users")).isEmpty());
+
+    ASSERT_TRUE(LogInUser(app, QString(longest, u'c')));
+    EXPECT_TRUE(QFileInfo(folder.File("users/" + QString(longest, u'c'))).isDir());
 }
 
 TEST(LogInUser, CreatesTheFolderOnceAndKeepsTheSpellingTyped) {

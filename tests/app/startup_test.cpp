@@ -3,6 +3,8 @@
 #include "support/tempprogramfolder.h"
 #include "tools/reminders.h"
 
+#include <QDir>
+#include <QFile>
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -139,16 +141,42 @@ TEST_F(StartupFixture, NewWordBookIsTakenFromTheUsersFolderInAnyCase) {
     EXPECT_EQ(WordListPathForName(app, "Other.wsl"), folder.File("Dicts/Other.wsl"));
 }
 
-TEST_F(StartupFixture, UnloadableDefaultListEndsTheProgram) {
-    folder.Write("users/Ann/config.ini", "[General]\r\nDictionaryFile=gre.wsl\r\n");
+TEST_F(StartupFixture, MissingDefaultListRunsOnAnEmptyListAfterOneMessageNamingIt) {
+    struct Case {
+        const char* setting;
+        QStringList missing;
+    };
+    const QString cet4 = QDir::toNativeSeparators(folder.File("Dicts/cet-4.wsl"));
+    for (const Case& c :
+         {Case{"", {cet4}}, Case{"[General]\r\nDictionaryFile=gre.wsl\r\n",
+                                 {QDir::toNativeSeparators(folder.File("Dicts/gre.wsl")), cet4}}}) {
+        Settings(c.setting);
+        QFile::remove(folder.File("Dicts/cet-4.wsl"));
+        windows.log.clear();
+        EXPECT_EQ(RunStartup(app, windows), StartupResult::Running);
+        EXPECT_EQ(windows.log, (QStringList{"HideSplash+timer", "LoadIconForm",
+                                            "Message 词库不存在:\n" + c.missing.join(u'\n') +
+                                                "\n将使用空词库! 错误 " + info + " [D]",
+                                            "Console", "CloseSplash"}));
+        EXPECT_TRUE(app.wordList.IsEmpty());
+        EXPECT_EQ(folder.Read("Dicts/cet-4.wsl"), ""); // created: the next start loads it
+        EXPECT_TRUE(folder.Exists("users/Ann/remind.txt"));
+    }
+}
+
+TEST_F(StartupFixture, MissingDefaultListAndNoDictsFolderStillRuns) {
+    QDir(folder.File("Dicts")).removeRecursively();
+    EXPECT_EQ(RunStartup(app, windows), StartupResult::Running);
+    EXPECT_TRUE(app.wordList.IsEmpty());
+    EXPECT_TRUE(windows.log.contains("Console"));
+}
+
+TEST_F(StartupFixture, AFolderInPlaceOfTheDefaultListIsLeftAloneAndTheListIsEmpty) {
     QFile::remove(folder.File("Dicts/cet-4.wsl"));
-    EXPECT_EQ(RunStartup(app, windows), StartupResult::Failed);
-    EXPECT_EQ(windows.log,
-              (QStringList{"HideSplash+timer", "LoadIconForm",
-                           "Message 指定的词库不存在,将加载默认词库! 错误 " + info + " [D]",
-                           "HideSplash [D]", "Message 加载词库时出错! 错误 " + info + " [D]"}));
-    EXPECT_TRUE(folder.Exists("Dicts/cet-4.wsl")); // created empty; the next start loads it
-    EXPECT_FALSE(folder.Exists("users/Ann/remind.txt"));
+    folder.MakeFolder("Dicts/cet-4.wsl/kept");
+    EXPECT_EQ(RunStartup(app, windows), StartupResult::Running);
+    EXPECT_TRUE(app.wordList.IsEmpty());
+    EXPECT_TRUE(folder.Exists("Dicts/cet-4.wsl/kept"));
 }
 
 TEST_F(StartupFixture, UnreadableRemindersEndTheProgram) {
