@@ -9,6 +9,7 @@ packages=(
     libxcb1-dev libxcb-keysyms1-dev
     fonts-arphic-uming fonts-arphic-ukai fonts-wqy-microhei fonts-dejavu-core
     libgtest-dev libbenchmark-dev
+    clang libclang-rt-14-dev
     xvfb xdotool x11-utils imagemagick openbox trayer
 )
 
