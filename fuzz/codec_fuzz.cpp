@@ -19,8 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(encoded == bytes);
 
     const TextEncoding encoding = DetectEncoding(bytes);
-    if (encoding != TextEncoding::Gb18030)
-        FUZZ_CHECK(IsValidUtf8(bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes));
+    // A byte-order mark alone decides for UTF-8; without one the bytes must be UTF-8 throughout.
+    if (encoding == TextEncoding::Utf8)
+        FUZZ_CHECK(IsValidUtf8(bytes) && !IsAscii(bytes));
     const QString read = DecodeText(bytes, encoding);
     FUZZ_CHECK(DecodeText(EncodeText(read, encoding), encoding) == read);
 
@@ -34,11 +35,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(AnsiByteLength(cut) <= budget);
     if (cut.size() < utf16.size()) {
         // The next whole character would not have fitted.
-        const qsizetype next = cut.size() + (utf16[cut.size()].isHighSurrogate() &&
-                                                     cut.size() + 1 < utf16.size() &&
-                                                     utf16[cut.size() + 1].isLowSurrogate()
-                                                 ? 2
-                                                 : 1);
+        const qsizetype next =
+            cut.size() + (utf16[cut.size()].isHighSurrogate() && cut.size() + 1 < utf16.size() &&
+                                  utf16[cut.size() + 1].isLowSurrogate()
+                              ? 2
+                              : 1);
         FUZZ_CHECK(AnsiByteLength(QStringView(utf16).left(next)) > budget);
     }
     return 0;

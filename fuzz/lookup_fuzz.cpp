@@ -1,5 +1,6 @@
 // The lookup file loader, FindString and EncodeChineseKey on any file and any key: the search
-// ends, and every position it gives lies in the range searched.
+// ends, and every position it gives lies in the range searched (the file need not be sorted,
+// so a word present may go unfound, but the search must still end inside the range).
 
 #include "fuzzsupport.h"
 #include "platform/textcodec.h"
@@ -43,12 +44,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(found == -1 || (found >= first && found <= last));
     else
         FUZZ_CHECK(found >= first && found <= last);
-    // Every word of the range is found where it stands, or at an equal word.
-    const qint32 probe = qint32(size) % list.Count();
-    if (probe >= first) {
-        const QString word = list.Word(probe);
-        const qint32 at = FindString(list, first, last, word, true);
-        FUZZ_CHECK(at >= first && at <= last);
-    }
     return 0;
 }

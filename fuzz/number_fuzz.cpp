@@ -10,9 +10,8 @@
 using namespace lexarion;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString text =
-        DecodeText(QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size)),
-                   TextEncoding::Utf8);
+    const QString text = DecodeText(
+        QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size)), TextEncoding::Utf8);
     const double value = NumberValue(text);
     IsNumericText(text);
     RoundHalfEven(value);

@@ -52,8 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         ReminderText(line);
         IsReminderDue(line, date, time);
         ReminderDisplayText(ReminderDate(line), ReminderTime(line));
-        const QString made = MakeReminderLine(ReminderDate(line), ReminderTime(line),
-                                              ReminderText(line));
+        const QString made =
+            MakeReminderLine(ReminderDate(line), ReminderTime(line), ReminderText(line));
         FUZZ_CHECK(ReminderText(made) == ReminderText(line).replace(u'\t', u' '));
     }
     RemoveDueReminders(app.reminderList, date, time);

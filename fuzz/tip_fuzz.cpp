@@ -8,8 +8,9 @@
 using namespace lexarion;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString path = fuzz::WriteScratchFile(
-        QStringLiteral("Tips/tip.txt"), QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    const QString path =
+        fuzz::WriteScratchFile(QStringLiteral("Tips/tip.txt"),
+                               QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     const QString text = ReadTipFile(path);
     FUZZ_CHECK(text.isEmpty() || text.endsWith(QStringLiteral("\r\n")));
     const qint32 count = size > 0 ? qint32(data[0]) - 128 : 0;

@@ -9,8 +9,9 @@
 using namespace lexarion;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString path = fuzz::WriteScratchFile(
-        QStringLiteral("list.wsl"), QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    const QString path =
+        fuzz::WriteScratchFile(QStringLiteral("list.wsl"),
+                               QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     WordList list;
     qint32 current = -7;
     FUZZ_CHECK(LoadWordList(path, list, current));

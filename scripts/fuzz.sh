@@ -38,7 +38,7 @@ for target in "${targets[@]}"; do
     status=0
     build-fuzz/fuzz/${target}_fuzz "$work" "fuzz/corpus/$target" "${dict[@]}" \
         -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
-        -artifact_prefix="$findings/" -print_final_stats=1 >"$findings/log.txt" 2>&1 || status=$?
+        -artifact_prefix="$findings/" -print_final_stats=1 </dev/null >"$findings/log.txt" 2>&1 || status=$?
     grep -E '^#[0-9]+ +DONE|^stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb)|ERROR|SUMMARY|fuzz check failed' \
         "$findings/log.txt" || true
     if [ "$status" -ne 0 ]; then

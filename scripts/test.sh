@@ -5,3 +5,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
 ctest --test-dir build --output-on-failure --parallel "$(nproc)" --timeout 600
+# A few seconds of every fuzz target on its corpus, where clang can build them.
+if command -v clang++ >/dev/null 2>&1; then
+    scripts/fuzz.sh 5
+fi
