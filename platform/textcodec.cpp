@@ -205,18 +205,34 @@ QByteArray EncodeText(QStringView text, TextEncoding encoding) {
     return text.toUtf8();
 }
 
+namespace {
+
+// The character starting at `i`: its UTF-16 units (2 for a surrogate pair) and its bytes in the
+// code page. A pair is asked of the encoder like any other character: most take four bytes, but
+// a few ideographs outside the basic plane have two-byte codes.
+struct AnsiCharacter {
+    qsizetype units;
+    qsizetype bytes;
+};
+AnsiCharacter AnsiCharacterAt(QStringView text, qsizetype i) {
+    const char16_t u = text[i].unicode();
+    if (u < 0x80)
+        return {1, 1};
+    const qsizetype units = QChar::isHighSurrogate(u) && i + 1 < text.size() &&
+                                    QChar::isLowSurrogate(text[i + 1].unicode())
+                                ? 2
+                                : 1;
+    return {units, EncodeAnsi(text.sliced(i, units)).size()};
+}
+
+} // namespace
+
 qsizetype AnsiByteLength(QStringView text) {
     qsizetype n = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t u = text[i].unicode();
-        if (u < 0x80)
-            n += 1;
-        else if (QChar::isHighSurrogate(u) && i + 1 < text.size() &&
-                 QChar::isLowSurrogate(text[i + 1].unicode())) {
-            n += 4;
-            ++i;
-        } else
-            n += EncodeAnsi(text.sliced(i, 1)).size();
+    for (qsizetype i = 0; i < text.size();) {
+        const AnsiCharacter c = AnsiCharacterAt(text, i);
+        n += c.bytes;
+        i += c.units;
     }
     return n;
 }
@@ -225,22 +241,11 @@ QString TruncateToAnsiBytes(QStringView text, qsizetype maxBytes) {
     qsizetype used = 0;
     qsizetype i = 0;
     while (i < text.size()) {
-        const char16_t u = text[i].unicode();
-        qsizetype units = 1;
-        qsizetype bytes;
-        if (u < 0x80) {
-            bytes = 1;
-        } else if (QChar::isHighSurrogate(u) && i + 1 < text.size() &&
-                   QChar::isLowSurrogate(text[i + 1].unicode())) {
-            units = 2;
-            bytes = 4;
-        } else {
-            bytes = EncodeAnsi(text.sliced(i, 1)).size();
-        }
-        if (used + bytes > maxBytes)
+        const AnsiCharacter c = AnsiCharacterAt(text, i);
+        if (used + c.bytes > maxBytes)
             break;
-        used += bytes;
-        i += units;
+        used += c.bytes;
+        i += c.units;
     }
     return text.first(i).toString();
 }

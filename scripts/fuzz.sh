@@ -2,7 +2,9 @@
 # Builds the fuzz targets in build-fuzz/ (clang, libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs them on their seed corpora.
 #
-#   scripts/fuzz.sh                    every target for 5 seconds (the check the tests run)
+#   scripts/fuzz.sh                    every target for 5 seconds
+#   scripts/fuzz.sh 0                  every target over its seed corpus only, no new inputs:
+#                                      the repeatable check the tests run
 #   scripts/fuzz.sh 1800               every target for 30 minutes
 #   scripts/fuzz.sh 1800 lookup skin   the named targets only
 #
@@ -36,8 +38,15 @@ for target in "${targets[@]}"; do
     [ -f "fuzz/dict/$target.dict" ] && dict=(-dict="fuzz/dict/$target.dict")
     echo "== $target: $seconds s"
     status=0
-    build-fuzz/fuzz/${target}_fuzz "$work" "fuzz/corpus/$target" "${dict[@]}" \
-        -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
+    if [ "$seconds" -eq 0 ]; then
+        inputs=("fuzz/corpus/$target")
+        limit=(-runs=0)
+    else
+        inputs=("$work" "fuzz/corpus/$target")
+        limit=(-max_total_time="$seconds")
+    fi
+    build-fuzz/fuzz/${target}_fuzz "${inputs[@]}" "${dict[@]}" "${limit[@]}" \
+        -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
         -artifact_prefix="$findings/" -print_final_stats=1 </dev/null >"$findings/log.txt" 2>&1 || status=$?
     grep -E '^#[0-9]+ +DONE|^stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb)|ERROR|SUMMARY|fuzz check failed' \
         "$findings/log.txt" || true

@@ -32,6 +32,17 @@ TEST(TextCodec, FourByteCharactersRoundTrip) {
     EXPECT_EQ(AnsiByteLength(emoji), 4);
 }
 
+// Found by fuzzing: FE 76 is a two-byte code for an ideograph outside the basic plane, so its
+// surrogate pair counts two bytes, not four, in lengths and cuts.
+TEST(TextCodec, APairWithATwoByteCodeCountsTwoBytes) {
+    const QString text = u"d"_qs + DecodeAnsi("\xFE\x76") + u"v"_qs;
+    const QByteArray gb = EncodeAnsi(text);
+    EXPECT_EQ(gb, QByteArray("d\xFE\x76v"));
+    EXPECT_EQ(AnsiByteLength(text), gb.size());
+    EXPECT_EQ(TruncateToAnsiBytes(text, 3), text.first(text.size() - 1));
+    EXPECT_EQ(TruncateToAnsiBytes(text, 2), u"d"_qs);
+}
+
 TEST(TextCodec, InvalidBytesAreReplacedAndDecodingGoesOn) {
     // A lone lead byte in the middle, then valid text.
     const QByteArray bytes = Bytes({'a', 0x81, '#', 0xB7, 0xC5, 'z'});
