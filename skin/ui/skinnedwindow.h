@@ -1,6 +1,6 @@
 #pragma once
 
-// What every skinned window of the shell does with its frame: the window frame FormXP1 lies
+// What every skinned window of the program does with its frame: the window frame FormXP1 lies
 // beneath the window's controls, the window is hooked from its load to its unload so that its
 // activation reaches the frame, and it takes the user's skin when it loads. The controls lie
 // on one client widget, kept at the frame's client origin; the window has a fixed size, exactly
