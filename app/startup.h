@@ -62,6 +62,7 @@ enum class ShellWindow {
     RemindSetingForm,
     SettingForm,
     HelpForm,
+    MustRememberSettingForm,
 };
 
 // What the shutdown sequence does with windows.

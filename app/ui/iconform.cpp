@@ -1,6 +1,7 @@
 #include "app/ui/iconform.h"
 
 #include "core/appstate.h"
+#include "memorize/mustremember.h"
 #include "memorize/speech.h"
 #include "platform/speechengine.h"
 #include "platform/trayicon.h"
@@ -35,12 +36,12 @@ IconForm::IconForm(AppState& app, std::unique_ptr<TrayIcon> tray,
         connect(speech_.get(), &SpeechEngine::SpeakingFinished, this, &IconForm::SpeechEndHandler);
     }
 
-    // The work of the two timers (the must-remember test, the reminder check) belongs to
-    // their windows; while a program window is open they must stay quiet in any case.
+    // The reminder check belongs to its window; while a program window is open it must stay
+    // quiet in any case.
     timer1_.setInterval(60000);
     connect(&timer1_, &QTimer::timeout, this, [this] {
-        if (app_.dialogShowing)
-            return;
+        if (MustRememberMinuteTick(app_, mustRememberMinutes))
+            emit MustRememberDue();
     });
     timer2_.setInterval(10000);
     connect(&timer2_, &QTimer::timeout, this, [this] {

@@ -71,6 +71,10 @@ public:
     QTimer& Timer1() { return timer1_; }
     QTimer& Timer2() { return timer2_; }
 
+signals:
+    // The minute timer has counted up to the next must-remember test.
+    void MustRememberDue();
+
 private:
     QMenu* BuildMenu(QWidget* parent, const QString& title, const QList<TrayMenuItem>& items);
     void ReinstallMenus();

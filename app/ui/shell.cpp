@@ -14,8 +14,11 @@
 #include "core/appstate.h"
 #include "core/dialogguard.h"
 #include "core/settings.h"
+#include "memorize/mustremember.h"
 #include "memorize/progressslots.h"
 #include "memorize/speech.h"
+#include "memorize/ui/mustrememberform.h"
+#include "memorize/ui/mustremembersettingform.h"
 #include "memorize/ui/rememberform.h"
 #include "platform/speechengine.h"
 #include "platform/trayicon.h"
@@ -128,6 +131,22 @@ void Shell::DefineWindows() {
         .make = [this](QWidget*) { return new HelpForm(app_, &hooks_, services_.urlOpener); },
         .owner = [](CommandOrigin) -> QWidget* { return nullptr; },
         .guarded = false,
+    // The test pops up from start-up, the minute timer and the settings dialog, each of which
+    // marks the screen as held itself while it opens.
+    entries_[ShellWindow::MustRememberForm] = {
+        .make = [this](QWidget* owner) { return new MustRememberForm(app_, &hooks_, owner); },
+        .owner = [this](CommandOrigin) -> QWidget* { return icon_; },
+        .guarded = false,
+    };
+    entries_[ShellWindow::MustRememberSettingForm] = {
+        .make =
+            [this](QWidget* owner) {
+                auto* settings = new MustRememberSettingForm(app_, &hooks_, owner);
+                connect(settings, &MustRememberSettingForm::MustRememberWanted, this,
+                        &Shell::ShowMustRemember);
+                return settings;
+            },
+        .owner = [this](CommandOrigin) -> QWidget* { return icon_; },
     };
     entries_[ShellWindow::TextEffectForm] = {
         // The credit screen belongs to no window; its effect runs once per opening.
@@ -246,6 +265,10 @@ void Shell::LoadIconForm() {
         [this] { return console_ && console_->isVisible() && !console_->isMinimized(); });
     icon_->Timer2().setInterval(ReminderCheckIntervalMs);
     connect(&icon_->Timer2(), &QTimer::timeout, this, &Shell::CheckReminders);
+    connect(icon_, &IconForm::MustRememberDue, this, [this] {
+        DialogGuard guard(app_);
+        ShowMustRemember();
+    });
 }
 
 void Shell::CheckReminders() {
@@ -268,7 +291,11 @@ void Shell::ShowTipOfDayModal() {
 }
 
 void Shell::ShowMustRemember() {
-    // The must-remember test window is not part of the shell; it is connected here once it exists.
+    // A test needs a word: with an empty list none is shown. An open test is only brought
+    // forward, its word unchanged. A settings dialog closed by the shutdown asks for none.
+    if (finished_ || (!Window(ShellWindow::MustRememberForm) && !HasTestWords(app_)))
+        return;
+    Open(ShellWindow::MustRememberForm, CommandOrigin::Menu);
 }
 
 void Shell::ShowConsole() {
@@ -281,9 +308,18 @@ void Shell::ShowConsole() {
     connect(console_, &ControlForm::OpenTextEffect, this,
             [this] { Open(ShellWindow::TextEffectForm, CommandOrigin::Console); });
     console_->setAttribute(Qt::WA_DeleteOnClose);
+    // A test opened just before waits for its word: the console opens behind it and leaves it
+    // the keyboard.
+    QWidget* test = Window(ShellWindow::MustRememberForm);
+    const bool testWaiting = test && test->isVisible();
+    console_->setAttribute(Qt::WA_ShowWithoutActivating, testWaiting);
     console_->setVisible(true);
     console_->show();
-    console_->activateWindow();
+    console_->setAttribute(Qt::WA_ShowWithoutActivating, false);
+    if (testWaiting)
+        test->activateWindow();
+    else
+        console_->activateWindow();
 }
 
 void Shell::CloseSplash() {
@@ -297,7 +333,11 @@ void Shell::UnhookConsole() {
 }
 
 void Shell::SafeUnload(ShellWindow window) {
-    if (QWidget* open = Window(window))
+    QWidget* open = Window(window);
+    // The program is ending: the test no longer waits for its word.
+    if (auto* test = qobject_cast<MustRememberForm*>(open))
+        test->Release();
+    else if (open)
         open->close();
 }
 
@@ -506,16 +546,15 @@ void Shell::Run(Command command, CommandOrigin origin) {
                     icon_->Item(order)->setChecked(false);
         break;
     }
+    case Command::MustRememberSettings:
+        Open(ShellWindow::MustRememberSettingForm, origin);
+        break;
     case Command::RemindSettings:
         if (!app_.dialogShowing)
             Open(ShellWindow::RemindSetingForm, origin);
         break;
     case Command::GeneralSettings:
         Open(ShellWindow::SettingForm, origin);
-        break;
-    case Command::MustRememberSettings:
-        // Guarded like every settings window; the window itself comes with its part.
-        RunGuarded(app_, [] {});
         break;
     default:
         // The lookup and the word window's display settings are connected by the parts that

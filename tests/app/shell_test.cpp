@@ -9,14 +9,20 @@
 #include "app/ui/shell.h"
 #include "app/ui/tipondayform.h"
 #include "core/appstate.h"
+#include "core/settings.h"
+#include "memorize/ui/mustrememberform.h"
+#include "memorize/ui/mustremembersettingform.h"
+#include "platform/trayicon.h"
 #include "skin/ui/buttonxp.h"
 #include "skin/ui/textboxxp.h"
+#include "support/recordingpresenter.h"
 #include "support/recordingspeech.h"
 #include "support/userfixture.h"
 #include "tools/ui/findwordform.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QLabel>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QtTest>
@@ -83,6 +89,8 @@ private slots:
     void endingDuringAStartUpMessageFinishesTheStartUpFirst();
     void theOwnerWindowSpeaksWithTheUsersVoiceAndSpeed();
     void theLookupOpensFromTheConsoleAndTheTrayAndClosesAtTheEnd();
+    void theMinuteTimerCountsTowardsTheTest();
+    void theMustRememberTestFromStartUpToShutdown();
 };
 
 void ShellTest::endingWithTheAboutBoxOpenClosesItAndShutsDown() {
@@ -204,6 +212,97 @@ void ShellTest::theLookupOpensFromTheConsoleAndTheTrayAndClosesAtTheEnd() {
     f.shell.Terminate();
     QTRY_COMPARE(f.finished.count(), 1);
     QVERIFY(!second);
+}
+
+MustRememberForm* TestOf(const Shell& shell) {
+    return qobject_cast<MustRememberForm*>(shell.Window(ShellWindow::MustRememberForm));
+}
+
+MustRememberSettingForm* SettingsOf(const Shell& shell) {
+    return qobject_cast<MustRememberSettingForm*>(
+        shell.Window(ShellWindow::MustRememberSettingForm));
+}
+
+void ShellTest::theMinuteTimerCountsTowardsTheTest() {
+    UserFixture f;
+    WriteSetting(f.app, u"MustRememberSetting"_qs, u"EnableMustRemember"_qs, u"1"_qs);
+    WriteSetting(f.app, u"MustRememberSetting"_qs, u"ShowInterval"_qs, u"2"_qs);
+    IconForm icon(f.app, nullptr, nullptr, {}, {});
+    QCOMPARE(icon.Timer1().interval(), 60000);
+    QVERIFY(icon.Timer1().isActive());
+    QSignalSpy due(&icon, &IconForm::MustRememberDue);
+    auto ticks = [&](int count, bool dialog) -> QList<int> {
+        QList<int> shownAt;
+        for (int tick = 1; tick <= count; ++tick) {
+            f.app.dialogShowing = dialog;
+            const qsizetype before = due.size();
+            if (!QMetaObject::invokeMethod(&icon.Timer1(), "timeout"))
+                return {-1};
+            if (due.size() > before)
+                shownAt << tick;
+        }
+        return shownAt;
+    };
+    QCOMPARE(ticks(6, false), (QList<int>{2, 4, 6}));
+    // While a program dialog shows, the minutes do not count.
+    QCOMPARE(ticks(5, true), QList<int>());
+    QCOMPARE(ticks(2, false), (QList<int>{2}));
+    f.app.dialogShowing = false;
+}
+
+void ShellTest::theMustRememberTestFromStartUpToShutdown() {
+    ShellFixture f;
+    lexarion::testing::RecordingPresenter messages(f.app);
+    f.folder.Write("users/Bob/config.ini", "[TipOnDaySetting]\r\nShowOnStart=0\r\n"
+                                           "[MustRememberSetting]\r\nEnableMustRemember=1\r\n"
+                                           "ShowInterval=1\r\n");
+    f.LogIn();
+    QTRY_VERIFY_WITH_TIMEOUT(f.shell.Console() && f.shell.Console()->isVisible(), 5000);
+    // Start-up opened the test, owned by the hidden owner window.
+    QPointer<MustRememberForm> test = TestOf(f.shell);
+    QVERIFY(test && test->isVisible());
+    QCOMPARE(test->parentWidget(), f.shell.Icon());
+    QCOMPARE(test->WordLabel()->text(), u"abandon"_qs);
+    QVERIFY(!f.app.dialogShowing);
+
+    // A due test while one is open only brings it forward.
+    QVERIFY(QMetaObject::invokeMethod(&f.shell.Icon()->Timer1(), "timeout"));
+    QCOMPARE(TestOf(f.shell), test.data());
+    QCOMPARE(test->WordLabel()->text(), u"abandon"_qs);
+    QCOMPARE(f.app.currentWordIndex, 1);
+
+    // Console button 1 opens the settings; the tray item finds it open and brings it forward.
+    f.shell.Run(Command::MustRememberSettings, CommandOrigin::Console);
+    QPointer<MustRememberSettingForm> settings = SettingsOf(f.shell);
+    QVERIFY(settings && settings->isVisible());
+    QCOMPARE(settings->parentWidget(), f.shell.Icon());
+    QVERIFY(!f.app.dialogShowing);
+    f.shell.Run(Command::MustRememberSettings, CommandOrigin::Menu);
+    QCOMPARE(SettingsOf(f.shell), settings.data());
+    // Cancel with the feature on shows the test: the open one.
+    QTest::mouseClick(settings->CancelButton(), Qt::LeftButton);
+    QTRY_VERIFY(!settings);
+    QCOMPARE(TestOf(f.shell), test.data());
+
+    // While a program dialog shows, the tray item does nothing.
+    f.app.dialogShowing = true;
+    f.shell.Run(Command::MustRememberSettings, CommandOrigin::Menu);
+    QVERIFY(!SettingsOf(f.shell));
+    f.app.dialogShowing = false;
+
+    // The shutdown closes the test although its word has not been typed, without asking, and
+    // the settings dialog it closes brings up no new test.
+    f.shell.Run(Command::MustRememberSettings, CommandOrigin::Menu);
+    settings = SettingsOf(f.shell);
+    QVERIFY(settings);
+    const qint32 position = f.app.currentWordIndex;
+    f.shell.Terminate();
+    QTRY_COMPARE(f.finished.count(), 1);
+    QTRY_VERIFY(!test);
+    QTRY_VERIFY(!settings);
+    QVERIFY(!TestOf(f.shell));
+    QCOMPARE(f.app.currentWordIndex, position);
+    QVERIFY(messages.shown.empty());
 }
 
 QTEST_MAIN(ShellTest)

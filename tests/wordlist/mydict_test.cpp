@@ -1,5 +1,6 @@
 #include "core/appstate.h"
 #include "core/settings.h"
+#include "support/recordingpresenter.h"
 #include "support/tempprogramfolder.h"
 #include "support/userfixture.h"
 #include "wordlist/mydict.h"
@@ -13,26 +14,8 @@ using lexarion::testing::TempProgramFolder;
 
 namespace {
 
-struct Shown {
-    QString text, title;
-    MessageIcon icon;
-    bool dialogShowing;
-};
-
-class Recorder : public MessagePresenter {
-public:
-    explicit Recorder(AppState& app) : app_(app) { app.SetMessagePresenter(this); }
-    void ShowMessage(const QString& text, const QString& title, MessageIcon icon) override {
-        shown.push_back({text, title, icon, app_.dialogShowing});
-    }
-    std::vector<Shown> shown;
-
-private:
-    AppState& app_;
-};
-
 struct Fixture : lexarion::testing::UserFixture {
-    Recorder recorder{app};
+    lexarion::testing::RecordingPresenter recorder{app};
 
     Fixture() {
         folder.Write("Dicts/cet-4.wsl", Gb("; 四级\r\nabandon#v. 放弃#/əˈbændən/\r\n"
