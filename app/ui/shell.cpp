@@ -131,11 +131,12 @@ void Shell::DefineWindows() {
         .make = [this](QWidget*) { return new HelpForm(app_, &hooks_, services_.urlOpener); },
         .owner = [](CommandOrigin) -> QWidget* { return nullptr; },
         .guarded = false,
+    };
     // The test pops up from start-up, the minute timer and the settings dialog, each of which
     // marks the screen as held itself while it opens.
     entries_[ShellWindow::MustRememberForm] = {
         .make = [this](QWidget* owner) { return new MustRememberForm(app_, &hooks_, owner); },
-        .owner = [this](CommandOrigin) -> QWidget* { return icon_; },
+        .owner = iconOwner,
         .guarded = false,
     };
     entries_[ShellWindow::MustRememberSettingForm] = {
@@ -146,7 +147,7 @@ void Shell::DefineWindows() {
                         &Shell::ShowMustRemember);
                 return settings;
             },
-        .owner = [this](CommandOrigin) -> QWidget* { return icon_; },
+        .owner = iconOwner,
     };
     entries_[ShellWindow::TextEffectForm] = {
         // The credit screen belongs to no window; its effect runs once per opening.
