@@ -5,6 +5,7 @@
 #include "skin/ui/buttonxp.h"
 #include "skin/ui/formcontrols.h"
 #include "skin/ui/framexp.h"
+#include "skin/ui/placecontrol.h"
 #include "skin/ui/skinnedwindow.h"
 #include "skin/ui/textboxxp.h"
 
@@ -28,21 +29,6 @@ constexpr int CaptionWidth = 72;
 constexpr int ValueLeft = 90;
 constexpr int ValueWidth = 320;
 
-QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, QRect geometry) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    return label;
-}
-
-ButtonXP* AddButton(QWidget* parent, const char* name, const QString& caption, int left, int top) {
-    auto* button = new ButtonXP(parent);
-    button->setObjectName(QLatin1String(name));
-    button->SetCaption(caption);
-    button->move(left, top);
-    return button;
-}
-
 } // namespace
 
 MustRememberForm::MustRememberForm(AppState& app, WindowHooks* hooks, QWidget* owner)
@@ -60,31 +46,31 @@ MustRememberForm::MustRememberForm(AppState& app, WindowHooks* hooks, QWidget* o
     group_->resize(GroupWidth, GroupHeight);
     CentreGroup();
 
-    AddLabel(group_, "WordCaption", QStringLiteral("英文单词:"),
-             QRect(CaptionLeft, 30, CaptionWidth, 24));
-    AddLabel(group_, "PronounceCaption", QStringLiteral("单词音标:"),
-             QRect(CaptionLeft, 58, CaptionWidth, 24));
-    AddLabel(group_, "ExplanationCaption", QStringLiteral("中文解释:"),
-             QRect(CaptionLeft, 86, CaptionWidth, 20));
-    AddLabel(group_, "InputCaption", QStringLiteral("输入单词:"),
-             QRect(CaptionLeft, 210, CaptionWidth, 22));
+    PlaceLabel(group_, "WordCaption", QStringLiteral("英文单词:"),
+               QRect(CaptionLeft, 30, CaptionWidth, 24));
+    PlaceLabel(group_, "PronounceCaption", QStringLiteral("单词音标:"),
+               QRect(CaptionLeft, 58, CaptionWidth, 24));
+    PlaceLabel(group_, "ExplanationCaption", QStringLiteral("中文解释:"),
+               QRect(CaptionLeft, 86, CaptionWidth, 20));
+    PlaceLabel(group_, "InputCaption", QStringLiteral("输入单词:"),
+               QRect(CaptionLeft, 210, CaptionWidth, 22));
 
-    wordLabel_ = AddLabel(group_, "WordLabel", QString(), QRect(ValueLeft, 30, ValueWidth, 24));
+    wordLabel_ = PlaceLabel(group_, "WordLabel", QString(), QRect(ValueLeft, 30, ValueWidth, 24));
     QFont wordFont = wordLabel_->font();
     wordFont.setPixelSize(18);
     wordFont.setBold(true);
     wordLabel_->setFont(wordFont);
     pronounceLabel_ =
-        AddLabel(group_, "PronounceLabel", QString(), QRect(ValueLeft, 58, ValueWidth, 24));
+        PlaceLabel(group_, "PronounceLabel", QString(), QRect(ValueLeft, 58, ValueWidth, 24));
     QFont phonetic(QStringLiteral("Kingsoft Phonetic Plain"));
     phonetic.setPixelSize(15);
     pronounceLabel_->setFont(phonetic);
     explanationLabel_ =
-        AddLabel(group_, "ExplanationLabel", QString(), QRect(ValueLeft, 86, ValueWidth, 40));
+        PlaceLabel(group_, "ExplanationLabel", QString(), QRect(ValueLeft, 86, ValueWidth, 40));
     explanationLabel_->setWordWrap(true);
     explanationLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    messageLabel_ = AddLabel(group_, "MessageLabel", QString(),
-                             QRect(CaptionLeft, 130, GroupWidth - 2 * CaptionLeft, 72));
+    messageLabel_ = PlaceLabel(group_, "MessageLabel", QString(),
+                               QRect(CaptionLeft, 130, GroupWidth - 2 * CaptionLeft, 72));
     messageLabel_->setWordWrap(true);
     // The message keeps its red or blue whatever the skin's text colour.
     SetControlTag(messageLabel_, QStringLiteral("MessageLabel"));
@@ -96,10 +82,12 @@ MustRememberForm::MustRememberForm(AppState& app, WindowHooks* hooks, QWidget* o
     inputText_->SetMaxLength(50);
 
     constexpr int buttonTop = 244;
-    speakButton_ = AddButton(group_, "SpeakButton", QStringLiteral("发音"), 58, buttonTop);
-    continueButton_ = AddButton(group_, "ContinueButton", QStringLiteral("继续"), 144, buttonTop);
-    closeButton_ = AddButton(group_, "CloseButton", QStringLiteral("关闭"), 230, buttonTop);
-    dontKnowButton_ = AddButton(group_, "DontKnowButton", QStringLiteral("不懂"), 316, buttonTop);
+    speakButton_ = PlaceButton(group_, "SpeakButton", QStringLiteral("发音"), {58, buttonTop});
+    continueButton_ =
+        PlaceButton(group_, "ContinueButton", QStringLiteral("继续"), {144, buttonTop});
+    closeButton_ = PlaceButton(group_, "CloseButton", QStringLiteral("关闭"), {230, buttonTop});
+    dontKnowButton_ =
+        PlaceButton(group_, "DontKnowButton", QStringLiteral("不懂"), {316, buttonTop});
     continueButton_->SetEnabled(false);
     closeButton_->SetEnabled(false);
 

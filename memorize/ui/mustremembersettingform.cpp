@@ -7,6 +7,7 @@
 #include "platform/numbertext.h"
 #include "skin/ui/buttonxp.h"
 #include "skin/ui/checkboxxp.h"
+#include "skin/ui/placecontrol.h"
 #include "skin/ui/skinnedwindow.h"
 #include "skin/ui/tablepagexp.h"
 #include "skin/ui/textboxxp.h"
@@ -16,12 +17,6 @@
 namespace lexarion {
 
 namespace {
-
-QLabel* AddLabel(QWidget* parent, const QString& text, QRect geometry) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    return label;
-}
 
 CheckBoxXP* AddCheck(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
     auto* check = new CheckBoxXP(parent);
@@ -68,25 +63,25 @@ MustRememberSettingForm::MustRememberSettingForm(AppState& app, WindowHooks* hoo
 
     enableCheck_ = AddCheck(generalPage_, "EnableMustRememberCheck",
                             QStringLiteral("启动不得不记单词功能"), QRect(20, 44, 240, 24));
-    AddLabel(generalPage_, QStringLiteral("显示间隔(分钟)"), QRect(20, 80, 110, 22));
+    PlaceLabel(generalPage_, "", QStringLiteral("显示间隔(分钟)"), QRect(20, 80, 110, 22));
     intervalText_ = AddNumberBox(generalPage_, "ShowIntervalText", QRect(134, 79, 60, 22));
     auto* explanation =
-        AddLabel(generalPage_,
-                 QStringLiteral("启动不得不记单词这项功能后,每隔几分钟程序就会弹出一个窗口,"
-                                "只有你正确输入指定的单词后才可以关闭窗口,故称为不得不记单词."),
-                 QRect(20, 118, 340, 70));
+        PlaceLabel(generalPage_, "",
+                   QStringLiteral("启动不得不记单词这项功能后,每隔几分钟程序就会弹出一个窗口,"
+                                  "只有你正确输入指定的单词后才可以关闭窗口,故称为不得不记单词."),
+                   QRect(20, 118, 340, 70));
     explanation->setWordWrap(true);
     explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    AddLabel(rulePage_, QStringLiteral("1.输入前显示以下内容."), QRect(20, 36, 300, 22));
+    PlaceLabel(rulePage_, "", QStringLiteral("1.输入前显示以下内容."), QRect(20, 36, 300, 22));
     showWordCheck_ =
         AddCheck(rulePage_, "ShowWordCheck", QStringLiteral("显示单词"), QRect(36, 60, 200, 22));
     showExplanationCheck_ = AddCheck(rulePage_, "ShowExplanationCheck",
                                      QStringLiteral("显示中文解释"), QRect(36, 84, 200, 22));
     showPronounceCheck_ = AddCheck(rulePage_, "ShowPronounceCheck", QStringLiteral("显示音标"),
                                    QRect(36, 108, 200, 22));
-    AddLabel(rulePage_, QStringLiteral("2.不懂单词时,罚写该单词."), QRect(20, 140, 300, 22));
-    AddLabel(rulePage_, QStringLiteral("罚写次数"), QRect(36, 168, 70, 22));
+    PlaceLabel(rulePage_, "", QStringLiteral("2.不懂单词时,罚写该单词."), QRect(20, 140, 300, 22));
+    PlaceLabel(rulePage_, "", QStringLiteral("罚写次数"), QRect(36, 168, 70, 22));
     repeatText_ = AddNumberBox(rulePage_, "RepeatTimesText", QRect(110, 167, 60, 22));
     generalPage_->SetValue(true);
 

@@ -4,6 +4,7 @@
 #include "core/appstate.h"
 #include "platform/fontinstall.h"
 #include "platform/urlopener.h"
+#include "support/recordingpresenter.h"
 #include "support/tempprogramfolder.h"
 
 #include <QDir>
@@ -14,6 +15,7 @@ namespace lexarion {
 namespace {
 
 using testing::Gb;
+using testing::RecordingPresenter;
 using testing::TempProgramFolder;
 
 struct TipsFixture : ::testing::Test {
@@ -112,19 +114,6 @@ public:
     }
 };
 
-class RecordingPresenter : public MessagePresenter {
-public:
-    explicit RecordingPresenter(AppState& app) : app_(app) { app.SetMessagePresenter(this); }
-    QStringList shown;
-    void ShowMessage(const QString& text, const QString& title, MessageIcon icon) override {
-        shown << text + u'|' + title + u'|' + QString::number(int(icon)) +
-                     (app_.dialogShowing ? QStringLiteral("|D") : QString());
-    }
-
-private:
-    AppState& app_;
-};
-
 TEST(OpenInBrowser, ReportsARefusedAddressOnceAndRestoresTheFlag) {
     for (const bool wasShowing : {false, true}) {
         AppState app("/nonexistent");
@@ -133,8 +122,12 @@ TEST(OpenInBrowser, ReportsARefusedAddressOnceAndRestoresTheFlag) {
         opener.accept = false;
         app.dialogShowing = wasShowing;
         OpenInBrowser(app, "nothing://at-all", opener);
-        EXPECT_EQ(presenter.shown, (QStringList{QString::fromUtf8("打开浏览器时遇到错误。|错误|") +
-                                                QString::number(int(MessageIcon::Error)) + "|D"}));
+        ASSERT_EQ(presenter.shown.size(), 1);
+        EXPECT_EQ(presenter.shown[0].text, QString::fromUtf8("打开浏览器时遇到错误。"));
+        EXPECT_EQ(presenter.shown[0].title, QString::fromUtf8("错误"));
+        EXPECT_EQ(presenter.shown[0].icon, MessageIcon::Error);
+        // The flag is set while the message shows.
+        EXPECT_TRUE(presenter.shown[0].dialogShowing);
         EXPECT_EQ(app.dialogShowing, wasShowing);
         opener.accept = true;
         OpenInBrowser(app, "https://lexarion.example.org/", opener);

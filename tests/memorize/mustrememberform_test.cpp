@@ -12,6 +12,7 @@
 #include "skin/ui/textboxxp.h"
 #include "support/recordingpresenter.h"
 #include "support/recordingspeech.h"
+#include "support/savegrab.h"
 #include "support/userfixture.h"
 
 #include <QClipboard>
@@ -25,15 +26,10 @@
 using namespace lexarion;
 using lexarion::testing::Gb;
 using lexarion::testing::RecordingPresenter;
+using lexarion::testing::SaveGrab;
 using lexarion::testing::UserFixture;
 
 namespace {
-
-void SaveGrab(QWidget* widget, const QString& name) {
-    const QString folder = qEnvironmentVariable("LEXARION_GRAB_FOLDER");
-    if (!folder.isEmpty())
-        widget->grab().save(folder + u'/' + name);
-}
 
 QLineEdit* Edit(TextBoxXP* box) {
     return box->ControlXP();

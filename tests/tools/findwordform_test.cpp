@@ -11,6 +11,7 @@
 #include "skin/ui/skinnedwindow.h"
 #include "skin/ui/textboxxp.h"
 #include "skin/ui/windowhooks.h"
+#include "support/recordingpresenter.h"
 #include "support/savegrab.h"
 #include "support/userfixture.h"
 #include "tools/ui/findwordform.h"
@@ -31,17 +32,6 @@ using namespace lexarion::testing;
 namespace {
 
 const QString Prompt = QString::fromUtf16(LookupPrompt);
-
-class RecordingPresenter : public MessagePresenter {
-public:
-    explicit RecordingPresenter(AppState& app) { app.SetMessagePresenter(this); }
-    void ShowMessage(const QString& text, const QString& title, MessageIcon icon) override {
-        shown << title + u':' + text;
-        errorIcon = icon == MessageIcon::Error;
-    }
-    QStringList shown;
-    bool errorIcon = false;
-};
 
 // Alice over the small dictionary, with the installation's skins.
 struct LookupUser : UserFixture {
@@ -308,8 +298,10 @@ private slots:
         QFile::remove(user_->folder.File(missing));
         RecordingPresenter presenter(user_->app);
         QVERIFY(!Open());
-        QCOMPARE(presenter.shown, QStringList{u"错误:加载速查词库时出错!"_qs});
-        QVERIFY(presenter.errorIcon);
+        QCOMPARE(presenter.shown.size(), 1);
+        QCOMPARE(presenter.shown[0].text, u"加载速查词库时出错!"_qs);
+        QCOMPARE(presenter.shown[0].title, u"错误"_qs);
+        QCOMPARE(presenter.shown[0].icon, MessageIcon::Error);
         QVERIFY(!user_->app.dialogShowing);
         QVERIFY(user_->folder.Exists(missing));
         QCOMPARE(user_->folder.Read(missing), QByteArray());

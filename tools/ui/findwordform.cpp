@@ -4,6 +4,7 @@
 #include "memorize/speech.h"
 #include "skin/ui/buttonxp.h"
 #include "skin/ui/listboxxp.h"
+#include "skin/ui/placecontrol.h"
 #include "skin/ui/skincolor.h"
 #include "skin/ui/skinnedwindow.h"
 #include "skin/ui/textboxxp.h"
@@ -26,27 +27,12 @@ constexpr auto KeywordToolTip = u"请在这里输入你要查找的英语单词.
 // The face the pronunciations are written for; the program installs it at start-up.
 constexpr auto PhoneticFace = u"Kingsoft Phonetic Plain";
 
-QLabel* AddLabel(QWidget* client, const char* name, const QString& text, QRect place) {
-    auto* label = new QLabel(text, client);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(place);
-    return label;
-}
-
 TextBoxXP* AddField(QWidget* client, const char* name, QRect place) {
     auto* box = new TextBoxXP(client);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(place);
     box->SetLocked(true);
     return box;
-}
-
-ButtonXP* AddButton(QWidget* client, const char* name, const QString& caption, QPoint place) {
-    auto* button = new ButtonXP(client);
-    button->setObjectName(QLatin1String(name));
-    button->SetCaption(caption);
-    button->move(place);
-    return button;
 }
 
 } // namespace
@@ -60,7 +46,7 @@ FindWordForm::FindWordForm(AppState& app, WindowHooks* hooks, QWidget* parent)
     skin_ = new SkinnedWindow(this, client, {}, hooks);
 
     // Left: the keyword and the list; right: the entry; below: the buttons.
-    AddLabel(client, "Label1", QStringLiteral("关键字(中/英)"), {12, 8, 200, 20});
+    PlaceLabel(client, "Label1", QStringLiteral("关键字(中/英)"), {12, 8, 200, 20});
     keyWordText_ = new TextBoxXP(client);
     keyWordText_->setObjectName(QStringLiteral("KeyWordText"));
     keyWordText_->setGeometry(12, 30, 200, 22);
@@ -70,14 +56,14 @@ FindWordForm::FindWordForm(AppState& app, WindowHooks* hooks, QWidget* parent)
     listBox_->setObjectName(QStringLiteral("ListBoxXP1"));
     listBox_->setGeometry(12, 60, 200, 220);
 
-    AddLabel(client, "Label2", QStringLiteral("英文单词:"), {226, 8, 262, 20});
+    PlaceLabel(client, "Label2", QStringLiteral("英文单词:"), {226, 8, 262, 20});
     wordText_ = AddField(client, "WordText", {226, 30, 262, 22});
-    AddLabel(client, "Label3", QStringLiteral("单词音标："), {226, 58, 262, 20});
+    PlaceLabel(client, "Label3", QStringLiteral("单词音标："), {226, 58, 262, 20});
     pronounceText_ = AddField(client, "PronounceText", {226, 80, 262, 22});
     QFont phonetic(QString::fromUtf16(PhoneticFace));
     phonetic.setPixelSize(14);
     pronounceText_->SetFonts(phonetic);
-    AddLabel(client, "Label4", QStringLiteral("中文解释:"), {226, 108, 262, 20});
+    PlaceLabel(client, "Label4", QStringLiteral("中文解释:"), {226, 108, 262, 20});
     explanationText_ = new QPlainTextEdit(client);
     explanationText_->setObjectName(QStringLiteral("ExplanationText"));
     explanationText_->setGeometry(226, 130, 262, 150);
@@ -86,11 +72,11 @@ FindWordForm::FindWordForm(AppState& app, WindowHooks* hooks, QWidget* parent)
     explanationText_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     explanationText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    readWordButton_ = AddButton(client, "ReadWordButton", QStringLiteral("发音"), {164, 294});
-    copyButton_ = AddButton(client, "CopyButton", QStringLiteral("复制"), {248, 294});
+    readWordButton_ = PlaceButton(client, "ReadWordButton", QStringLiteral("发音"), {164, 294});
+    copyButton_ = PlaceButton(client, "CopyButton", QStringLiteral("复制"), {248, 294});
     addToMyDictButton_ =
-        AddButton(client, "AddToMyDictButton", QStringLiteral("生词本"), {332, 294});
-    closeButton_ = AddButton(client, "CloseButton", QStringLiteral("关闭"), {416, 294});
+        PlaceButton(client, "AddToMyDictButton", QStringLiteral("生词本"), {332, 294});
+    closeButton_ = PlaceButton(client, "CloseButton", QStringLiteral("关闭"), {416, 294});
     copyButton_->SetEnabled(false);
     addToMyDictButton_->SetEnabled(false);
 
