@@ -88,6 +88,35 @@ TEST(TextFile, FailedWritesLeaveTheOldFile) {
     EXPECT_FALSE(ReadFileBytes(folder.File("adir")).has_value());
 }
 
+// A replacement keeps what the user set on the file, writes through a link to the file it points
+// to, and takes over the new file a killed save left behind.
+TEST(TextFile, ReplacementKeepsPermissionsLinksAndCleansUp) {
+    TempProgramFolder folder;
+    folder.Write("users/Alice/config.ini", "old\r\n");
+    const QString ini = folder.File("users/Alice/config.ini");
+    QFile::setPermissions(ini, QFile::ReadOwner | QFile::WriteOwner);
+    folder.Write("users/Alice/.config.ini.saving", "left by a kill");
+    EXPECT_EQ(SaveTempPath(ini), folder.File("users/Alice/.config.ini.saving"));
+
+    ASSERT_TRUE(WriteFileAtomically(ini, "new\r\n"));
+    EXPECT_EQ(folder.Read("users/Alice/config.ini"), QByteArray("new\r\n"));
+    const QFileDevice::Permissions ownerGroupOthers(0x7077);
+    EXPECT_EQ(QFile::permissions(ini) & ownerGroupOthers, QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(QDir(folder.File("users/Alice")).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"config.ini"});
+
+    folder.Write("elsewhere/MyDict.wsl", "a#b\r\n");
+    ASSERT_TRUE(
+        QFile::link(folder.File("elsewhere/MyDict.wsl"), folder.File("users/Alice/MyDict.wsl")));
+    ASSERT_TRUE(WriteFileAtomically(folder.File("users/Alice/MyDict.wsl"), "c#d\r\n"));
+    EXPECT_TRUE(QFileInfo(folder.File("users/Alice/MyDict.wsl")).isSymLink());
+    EXPECT_EQ(folder.Read("elsewhere/MyDict.wsl"), QByteArray("c#d\r\n"));
+
+    folder.MakeFolder("users/Alice/remind.txt");
+    EXPECT_FALSE(WriteFileAtomically(folder.File("users/Alice/remind.txt"), "x"));
+    EXPECT_TRUE(QFileInfo(folder.File("users/Alice/remind.txt")).isDir());
+}
+
 TEST(TextFile, FindsProgramFilesWhateverTheirCase) {
     TempProgramFolder folder;
     folder.Write("users/Alice/Config.INI", "x");
