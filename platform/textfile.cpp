@@ -57,21 +57,41 @@ TextLines DecodeLines(QByteArrayView bytes) {
     result.encoding = DetectEncoding(bytes);
     if (result.encoding == TextEncoding::Utf8Bom)
         bytes = bytes.sliced(3);
-    // Decoding the whole file at once is much faster than one iconv call per line.
-    const QString text = DecodeText(
-        bytes, result.encoding == TextEncoding::Utf8Bom ? TextEncoding::Utf8 : result.encoding);
-    const QChar* p = text.constData();
-    const QChar* end = p + text.size();
-    while (p < end) {
-        const QChar* q = p;
-        while (q < end && *q != u'\n' && *q != u'\r')
-            ++q;
-        result.lines.append(QString(p, q - p));
-        if (q < end && *q == u'\r' && q + 1 < end && q[1] == u'\n')
-            q += 2;
-        else if (q < end)
-            ++q;
-        p = q;
+    const TextEncoding encoding =
+        result.encoding == TextEncoding::Utf8Bom ? TextEncoding::Utf8 : result.encoding;
+    // Decoded a few megabytes at a time, each piece ending after a line break (neither encoding
+    // uses the bytes CR and LF inside a character): far faster than one call per line, and a
+    // large file never needs its whole decoded text beside its lines. A CR LF split between two
+    // pieces still ends one line only.
+    constexpr qsizetype Piece = qsizetype(4) << 20;
+    bool skipLf = false;
+    while (!bytes.isEmpty()) {
+        qsizetype cut = bytes.size();
+        if (cut > Piece) {
+            cut = Piece;
+            while (cut < bytes.size() && bytes[cut - 1] != '\n' && bytes[cut - 1] != '\r')
+                ++cut;
+        }
+        const QString text = DecodeText(bytes.first(cut), encoding);
+        bytes = bytes.sliced(cut);
+        const QChar* p = text.constData();
+        const QChar* end = p + text.size();
+        if (skipLf && p < end && *p == u'\n')
+            ++p;
+        skipLf = false;
+        while (p < end) {
+            const QChar* q = p;
+            while (q < end && *q != u'\n' && *q != u'\r')
+                ++q;
+            result.lines.append(QString(p, q - p));
+            if (q < end && *q == u'\r' && q + 1 < end && q[1] == u'\n')
+                q += 2;
+            else if (q < end) {
+                skipLf = *q == u'\r' && q + 1 == end; // its LF may open the next piece
+                ++q;
+            }
+            p = q;
+        }
     }
     return result;
 }

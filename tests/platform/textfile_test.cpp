@@ -19,6 +19,27 @@ TEST(TextFile, SplitsLinesOnCrLfLoneCrAndLoneLf) {
     EXPECT_EQ(lines.lines, (QStringList{"x", "y"}));
 }
 
+// A large file is decoded a piece at a time: the lines come out as if decoded one by one,
+// whichever line ending or character falls where one piece ends, a CR LF split between two
+// pieces included.
+TEST(TextFile, LargeFilesDecodeAsTheirLines) {
+    for (const qsizetype crAt : {qsizetype(4 << 20) - 1, qsizetype(4 << 20), qsizetype(5 << 20)}) {
+        QByteArray bytes = Gb("放弃#v.\r\n");
+        while (bytes.size() < crAt - 200)
+            bytes += Gb("电脑#n. 计算机\r\nabandon#放弃\rx\n");
+        bytes += QByteArray(crAt - bytes.size(), 'y');
+        bytes += "\r\n" + Gb("最后#一行") + QByteArray(3 << 20, 'z') + "\n\r\n";
+        QStringList expected;
+        ForEachLine(bytes, [&](QByteArrayView line) {
+            expected.append(DecodeText(line, TextEncoding::Gb18030));
+        });
+        const TextLines decoded = DecodeLines(bytes);
+        EXPECT_EQ(decoded.encoding, TextEncoding::Gb18030);
+        ASSERT_EQ(decoded.lines.size(), expected.size()) << crAt;
+        EXPECT_TRUE(decoded.lines == expected) << crAt;
+    }
+}
+
 TEST(TextFile, DecodesEachEncodingAndWritesCrLf) {
     const TextLines gb = DecodeLines(Gb("放弃#v.\r\n电脑#n."));
     EXPECT_EQ(gb.encoding, TextEncoding::Gb18030);
