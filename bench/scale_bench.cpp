@@ -5,6 +5,8 @@
 // resetting the peak before the work) and what stays resident while the result is held, beside
 // the process's peak from getrusage. Runs on the offscreen platform.
 
+#include "bench/benchdata.h"
+#include "bench/wordwindowowner.h"
 #include "core/appstate.h"
 #include "core/settings.h"
 #include "memorize/ui/rememberform.h"
@@ -27,31 +29,13 @@
 #include <sys/resource.h>
 
 using namespace lexarion;
+using namespace lexarion::bench;
 
 namespace {
 
 constexpr int WordListEntries = 200'000;
 constexpr int DictionaryLines = 1'000'000;
-constexpr int IndexLines = 200'000;
-
-QString RandomLetters(QRandomGenerator& rng, int min, int max) {
-    const int n = int(rng.bounded(min, max + 1));
-    QString s;
-    for (int i = 0; i < n; ++i)
-        s += QChar(u'a' + rng.bounded(26));
-    return s;
-}
-
-// Common Chinese characters of the GB2312 level-1 block (B0A1 to D7F9).
-QString RandomChinese(QRandomGenerator& rng, int min, int max) {
-    const int n = int(rng.bounded(min, max + 1));
-    QByteArray gb;
-    for (int i = 0; i < n; ++i) {
-        gb.append(char(0xB0 + rng.bounded(0xD7 - 0xB0)));
-        gb.append(char(0xA1 + rng.bounded(0xFE - 0xA1)));
-    }
-    return DecodeAnsi(gb);
-}
+constexpr int IndexLineCount = 200'000;
 
 // A field of /proc/self/status in kilobytes.
 qint64 StatusKilobytes(const char* field) {
@@ -110,23 +94,7 @@ public:
 
 private:
     void MakeDictionary(QRandomGenerator& rng) {
-        QStringList words;
-        const auto less = [](const QString& a, const QString& b) { return CompareWords(a, b) < 0; };
-        const auto same = [](const QString& a, const QString& b) {
-            return CompareWords(a, b) == 0;
-        };
-        while (words.size() < DictionaryLines) {
-            while (words.size() < DictionaryLines + 50'000)
-                words.append(RandomLetters(rng, 4, 14));
-            std::sort(words.begin(), words.end(), less);
-            words.erase(std::unique(words.begin(), words.end(), same), words.end());
-        }
-        // Evenly spread picks keep the order sorted.
-        QStringList kept;
-        kept.reserve(DictionaryLines);
-        for (qsizetype i = 0; i < DictionaryLines; ++i)
-            kept.append(words[i * words.size() / DictionaryLines]);
-        words_ = kept;
+        words_ = SortedWords(rng, DictionaryLines, 4, 14);
         QStringList lines;
         lines.reserve(DictionaryLines);
         for (const QString& w : words_)
@@ -136,23 +104,7 @@ private:
     }
 
     void MakeIndex(QRandomGenerator& rng) {
-        std::vector<std::pair<QString, QString>> entries;
-        while (entries.size() < size_t(IndexLines)) {
-            while (entries.size() < size_t(IndexLines) + 10'000) {
-                const QString term = RandomChinese(rng, 2, 4);
-                entries.emplace_back(EncodeChineseKey(term), words_[rng.bounded(words_.size())]);
-            }
-            std::sort(entries.begin(), entries.end());
-            entries.erase(
-                std::unique(entries.begin(), entries.end(),
-                            [](const auto& a, const auto& b) { return a.first == b.first; }),
-                entries.end());
-        }
-        entries.resize(IndexLines);
-        QStringList lines;
-        for (const auto& [key, list] : entries)
-            lines.append(key + u'#' + list);
-        Write("Dicts/All_cn.idx", lines);
+        Write("Dicts/All_cn.idx", IndexLines(rng, IndexLineCount, words_, 1));
     }
 
     void MakeWordList(QRandomGenerator& rng) {
@@ -199,15 +151,6 @@ void BM_LoadWordList200k(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadWordList200k)->Unit(benchmark::kMillisecond);
 
-struct Owner : RememberFormOwner {
-    bool checked = false;
-    void RememberFormCheckMainMenu() override {}
-    bool IsPlayChecked() const override { return checked; }
-    void SetPlayChecked(bool on) override { checked = on; }
-    void ShowMemorizationMenu(QPoint) override {}
-    void ResetSpeakingStarted() override {}
-};
-
 // One step of the full-screen word window through the whole list of 200,000 (no groups), at
 // random: the settings reads, the draw of the next position and the layout of its labels.
 void BM_PlayNextStep200k(benchmark::State& state) {
@@ -217,7 +160,7 @@ void BM_PlayNextStep200k(benchmark::State& state) {
     WriteSetting(app, setting::ShowAsGroup, QStringLiteral("0"));
     WriteSetting(app, setting::Direction, QStringLiteral("2"));
     WriteSetting(app, setting::EnableSpeak, QStringLiteral("0"));
-    Owner owner;
+    bench::WordWindowOwner owner;
     RememberForm form(app, owner);
     form.resize(1920, 1080);
     form.show();
