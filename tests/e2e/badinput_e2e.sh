@@ -229,5 +229,29 @@ case_truncated_skin() {
     expect_unchanged "$before" $(cd "$PROGRAM" && ls Skins/WindowsXP/*)
 }
 
+# A lookup dictionary and Chinese index of random bytes: the lookup window opens and searches
+# English and digits without hanging; neither file changes.
+case_binary_lookup() {
+    e2e_begin
+    head -c 3M /dev/urandom > "$PROGRAM/Dicts/All.wsl"
+    head -c 1M /dev/urandom > "$PROGRAM/Dicts/All_cn.idx"
+    local before
+    before=$(sums Dicts/All.wsl Dicts/All_cn.idx)
+    e2e_start
+    local console lookup
+    console=$(e2e_log_in Ida)
+    e2e_key "$console" Tab Tab space # 单词速查
+    lookup=$(e2e_wait_window "单词速查" 10)
+    e2e_type "$lookup" "abandon 42 zz"
+    sleep 0.5
+    expect_running
+    e2e_shot "$E2E_TMP/lookup.png"
+    e2e_click "$lookup" 453 336 # 关闭
+    for _ in $(seq 100); do e2e_no_window "单词速查" && break; sleep 0.05; done
+    e2e_no_window "单词速查" || e2e_fail "the lookup window did not close"
+    close_console "$console" Ida
+    expect_unchanged "$before" Dicts/All.wsl Dicts/All_cn.idx
+}
+
 "case_$1"
 echo "PASS: $1"
