@@ -34,23 +34,30 @@ bool IsValidUserName(const QString& name) {
     return true;
 }
 
-bool LogInUser(AppState& app, const QString& name) {
+QString UserFolderPath(const AppState& app, const QString& name) {
+    return ResolveCaseInsensitive(ProgramFilePath(app, QStringLiteral("users")), name);
+}
+
+LoginResult LogInUser(AppState& app, const QString& name) {
     if (name.isEmpty() || !IsValidUserName(name))
-        return false;
+        return LoginResult::InvalidName;
     const QString users = ProgramFilePath(app, QStringLiteral("users"));
     // A name the file system cannot hold would leave the user without a folder, and the
     // start-up could then load nothing of the user's.
     const QString existing = QFileInfo(users).isDir() ? users : app.ProgramFolder();
     if (QFile::encodeName(name).size() > MaxFileNameLength(existing))
-        return false;
+        return LoginResult::InvalidName;
     if (!QFileInfo(users).isDir())
         QDir().mkdir(users);
     // Another spelling of an existing name is the same user, as on a case-blind file system.
-    const QString folder = ResolveCaseInsensitive(users, name);
+    const QString folder = UserFolderPath(app, name);
     if (!QFileInfo::exists(folder))
         QDir().mkdir(folder);
+    // Without the folder nothing of the user's could be read or kept.
+    if (!QFileInfo(folder).isDir())
+        return LoginResult::NoUserFolder;
     app.currentUser = name;
-    return true;
+    return LoginResult::LoggedIn;
 }
 
 } // namespace lexarion

@@ -56,13 +56,18 @@ StartupResult RunStartup(AppState& app, StartupWindows& windows) {
                                    MessageIcon::Information);
             loadPath = defaultPath;
         }
+        // The message names the file, so that the user can see which one to mend.
         if (!LoadWordList(app, loadPath) &&
-            FailsStartup(app, windows, WordListLoadErrorMessage.toString(),
+            FailsStartup(app, windows,
+                         WordListLoadErrorMessage.toString() + u'\n' +
+                             QDir::toNativeSeparators(loadPath),
                          MessageIcon::Information))
             return StartupResult::Failed;
     }
-    if (!LoadReminders(app) &&
-        FailsStartup(app, windows, RemindersLoadErrorMessage.toString(), MessageIcon::Error))
+    if (!LoadReminders(app) && FailsStartup(app, windows,
+                                            RemindersLoadErrorMessage.toString() + u'\n' +
+                                                QDir::toNativeSeparators(ReminderFilePath(app)),
+                                            MessageIcon::Error))
         return StartupResult::Failed;
 
     bool mustRememberStep = true;

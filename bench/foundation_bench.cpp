@@ -2,6 +2,7 @@
 // entries (about 20 MB) with a Chinese index of 400,000 lines (about 16 MB), a 4,000-entry word
 // list, and a settings file of 60 keys. The files are generated in a temporary program folder.
 
+#include "bench/benchdata.h"
 #include "core/appstate.h"
 #include "core/settings.h"
 #include "platform/textcodec.h"
@@ -19,30 +20,12 @@
 #include <benchmark/benchmark.h>
 
 using namespace lexarion;
+using namespace lexarion::bench;
 
 namespace {
 
 constexpr int DictionaryEntries = 400'000;
-constexpr int IndexLines = 400'000;
-
-QString RandomLetters(QRandomGenerator& rng, int min, int max) {
-    const int n = int(rng.bounded(min, max + 1));
-    QString s;
-    for (int i = 0; i < n; ++i)
-        s += QChar(u'a' + rng.bounded(26));
-    return s;
-}
-
-// Common Chinese characters of the GB2312 level-1 block (B0A1 to D7F9).
-QString RandomChinese(QRandomGenerator& rng, int min, int max) {
-    const int n = int(rng.bounded(min, max + 1));
-    QByteArray gb;
-    for (int i = 0; i < n; ++i) {
-        gb.append(char(0xB0 + rng.bounded(0xD7 - 0xB0)));
-        gb.append(char(0xA1 + rng.bounded(0xFE - 0xA1)));
-    }
-    return DecodeAnsi(gb);
-}
+constexpr int IndexLineCount = 400'000;
 
 QString RandomPhonetic(QRandomGenerator& rng) {
     static const QString symbols = QString::fromUtf8("əæɪʊʌɒɔːˈˌθðʃʒŋeiaoukstnmlrdbpg");
@@ -74,20 +57,7 @@ public:
 
 private:
     void MakeDictionary(QRandomGenerator& rng) {
-        QStringList words;
-        const auto less = [](const QString& a, const QString& b) { return CompareWords(a, b) < 0; };
-        const auto same = [](const QString& a, const QString& b) {
-            return CompareWords(a, b) == 0;
-        };
-        while (words.size() < DictionaryEntries) {
-            while (words.size() < DictionaryEntries + 20'000)
-                words.append(RandomLetters(rng, 3, 12));
-            std::sort(words.begin(), words.end(), less);
-            words.erase(std::unique(words.begin(), words.end(), same), words.end());
-        }
-        // Drop surplus words evenly so that the order stays sorted.
-        while (words.size() > DictionaryEntries)
-            words.removeAt(rng.bounded(words.size()));
+        const QStringList words = SortedWords(rng, DictionaryEntries, 3, 12);
         QStringList lines{u";基准测试词典"_qs};
         for (const QString& w : words) {
             lines.append(w + u"#n. "_qs + RandomChinese(rng, 2, 8) + u"；v. "_qs +
@@ -98,29 +68,7 @@ private:
     }
 
     void MakeIndex(QRandomGenerator& rng) {
-        std::vector<std::pair<QString, QString>> entries;
-        while (entries.size() < size_t(IndexLines)) {
-            while (entries.size() < size_t(IndexLines) + 10'000) {
-                const QString term = RandomChinese(rng, 2, 4);
-                QStringList list;
-                const int n = int(rng.bounded(1, 8));
-                for (int j = 0; j < n; ++j)
-                    list.append(words_[rng.bounded(words_.size())]);
-                entries.emplace_back(EncodeChineseKey(term), list.join(u", "_qs));
-                if (entries.size() % 97 == 0)
-                    terms_.append(term);
-            }
-            std::sort(entries.begin(), entries.end());
-            entries.erase(
-                std::unique(entries.begin(), entries.end(),
-                            [](const auto& a, const auto& b) { return a.first == b.first; }),
-                entries.end());
-        }
-        entries.resize(IndexLines);
-        QStringList lines;
-        for (const auto& [key, list] : entries)
-            lines.append(key + u'#' + list);
-        Write("Dicts/All_cn.idx", lines);
+        Write("Dicts/All_cn.idx", IndexLines(rng, IndexLineCount, words_, 7, &terms_));
     }
 
     void MakeWordList(QRandomGenerator& rng) {

@@ -3,6 +3,7 @@
 // the speech delay to the first sample of the spoken word through espeak-ng, and the memory of a
 // process with a full-screen word window open. Runs on the offscreen platform.
 
+#include "bench/wordwindowowner.h"
 #include "core/appstate.h"
 #include "core/settings.h"
 #include "memorize/ui/rememberform.h"
@@ -24,20 +25,11 @@ using namespace lexarion;
 
 namespace {
 
-struct Owner : RememberFormOwner {
-    bool checked = false;
-    void RememberFormCheckMainMenu() override {}
-    bool IsPlayChecked() const override { return checked; }
-    void SetPlayChecked(bool on) override { checked = on; }
-    void ShowMemorizationMenu(QPoint) override {}
-    void ResetSpeakingStarted() override {}
-};
-
 // A program folder with a user whose settings file holds the keys a real one does.
 struct Folder {
     QTemporaryDir dir;
     AppState app{dir.path()};
-    Owner owner;
+    bench::WordWindowOwner owner;
 
     Folder() {
         app.currentUser = QStringLiteral("Bench");

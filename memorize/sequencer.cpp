@@ -132,7 +132,17 @@ void Sequencer::ShowPosition(qint32 position) {
     revealTimer_.stop();
 
     Word.visible = Pronounce.visible = Explanation.visible = false;
-    const auto field = [&fields](qsizetype i) { return TrimSpaces(fields[i]).toString(); };
+    const auto field = [&fields](qsizetype i) {
+        QString text = TrimSpaces(fields[i]).toString();
+        const qsizetype limit = i == 1 ? MaxExplanationLength : MaxWordLength;
+        if (text.size() > limit) {
+            qsizetype keep = limit;
+            if (text.at(keep - 1).isHighSurrogate())
+                --keep; // never half a character
+            text = text.left(keep) + u'…';
+        }
+        return text;
+    };
     Word.text = field(0);
     Word.visible = SwitchOn(app_, setting::ShowWord);
     Pronounce.text =

@@ -21,6 +21,12 @@ namespace lexarion {
 class AppState;
 
 inline constexpr QStringView EmptyWordListText = u"词库里没有任何内容";
+// The labels show at most this many characters of a field: far more than any real word or
+// explanation, while a damaged or foreign file's line of a megabyte ends in "…" instead of
+// taking the window minutes to measure, draw and speak (and a word of that length cannot be
+// drawn large enough to read anyway).
+inline constexpr qsizetype MaxWordLength = 200;
+inline constexpr qsizetype MaxExplanationLength = 2000;
 inline constexpr int DefaultWordIntervalMs = 3000;
 inline constexpr int SpeechDelayMs = 500;
 // With speech off nothing reports the end of a word's speech: a held-back explanation then

@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace lexarion {
@@ -55,21 +57,41 @@ TextLines DecodeLines(QByteArrayView bytes) {
     result.encoding = DetectEncoding(bytes);
     if (result.encoding == TextEncoding::Utf8Bom)
         bytes = bytes.sliced(3);
-    // Decoding the whole file at once is much faster than one iconv call per line.
-    const QString text = DecodeText(
-        bytes, result.encoding == TextEncoding::Utf8Bom ? TextEncoding::Utf8 : result.encoding);
-    const QChar* p = text.constData();
-    const QChar* end = p + text.size();
-    while (p < end) {
-        const QChar* q = p;
-        while (q < end && *q != u'\n' && *q != u'\r')
-            ++q;
-        result.lines.append(QString(p, q - p));
-        if (q < end && *q == u'\r' && q + 1 < end && q[1] == u'\n')
-            q += 2;
-        else if (q < end)
-            ++q;
-        p = q;
+    const TextEncoding encoding =
+        result.encoding == TextEncoding::Utf8Bom ? TextEncoding::Utf8 : result.encoding;
+    // Decoded a few megabytes at a time, each piece ending after a line break (neither encoding
+    // uses the bytes CR and LF inside a character): far faster than one call per line, and a
+    // large file never needs its whole decoded text beside its lines. A CR LF split between two
+    // pieces still ends one line only.
+    constexpr qsizetype Piece = qsizetype(4) << 20;
+    bool skipLf = false;
+    while (!bytes.isEmpty()) {
+        qsizetype cut = bytes.size();
+        if (cut > Piece) {
+            cut = Piece;
+            while (cut < bytes.size() && bytes[cut - 1] != '\n' && bytes[cut - 1] != '\r')
+                ++cut;
+        }
+        const QString text = DecodeText(bytes.first(cut), encoding);
+        bytes = bytes.sliced(cut);
+        const QChar* p = text.constData();
+        const QChar* end = p + text.size();
+        if (skipLf && p < end && *p == u'\n')
+            ++p;
+        skipLf = false;
+        while (p < end) {
+            const QChar* q = p;
+            while (q < end && *q != u'\n' && *q != u'\r')
+                ++q;
+            result.lines.append(QString(p, q - p));
+            if (q < end && *q == u'\r' && q + 1 < end && q[1] == u'\n')
+                q += 2;
+            else if (q < end) {
+                skipLf = *q == u'\r' && q + 1 == end; // its LF may open the next piece
+                ++q;
+            }
+            p = q;
+        }
     }
     return result;
 }
@@ -85,15 +107,102 @@ QByteArray EncodeLines(const QStringList& lines, TextEncoding encoding) {
     return out;
 }
 
+namespace {
+
+// A file descriptor closed when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd = -1) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() { Reset(-1); }
+    int Get() const { return fd_; }
+    void Reset(int fd) {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = fd;
+    }
+
+private:
+    int fd_;
+};
+
+bool WriteAll(int fd, const QByteArray& bytes) {
+    const char* p = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, size_t(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        p += n;
+        left -= n;
+    }
+    return ::fsync(fd) == 0;
+}
+
+} // namespace
+
+QString SaveTempPath(const QString& path) {
+    const QFileInfo info(path);
+    return info.path() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".saving");
+}
+
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // A link is followed, so that the file it points to is replaced and the link stays.
+    QString target = path;
+    if (const QFileInfo link(path); link.isSymLink())
+        target = link.symLinkTarget();
+    const QFileInfo info(target);
+    if (info.isDir() || info.fileName().isEmpty())
         return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
+    const QByteArray folder = QFile::encodeName(info.path());
+    const QByteArray name = QFile::encodeName(info.fileName());
+    const QByteArray temp = QFile::encodeName(QFileInfo(SaveTempPath(target)).fileName());
+
+    Descriptor dir(::open(folder.constData(), O_DIRECTORY | O_RDONLY | O_CLOEXEC));
+    if (dir.Get() < 0)
+        return false;
+    // The replacement keeps the permissions of the file it replaces.
+    struct stat old {};
+    const bool replacing = ::fstatat(dir.Get(), name.constData(), &old, 0) == 0;
+    const mode_t mode = replacing ? (old.st_mode & 07777) : 0666;
+
+    // The new contents go into a file without a name, which a crash while writing leaves no
+    // trace of; only once they are on the disk does the file get a name for the moment of the
+    // rename. A name left by a crash in that moment is taken over by the next save.
+    bool named = false;
+    {
+        Descriptor file(::openat(dir.Get(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
+        if (file.Get() >= 0) {
+            if ((replacing && ::fchmod(file.Get(), mode) != 0) || !WriteAll(file.Get(), bytes))
+                return false;
+            const QByteArray self = "/proc/self/fd/" + QByteArray::number(file.Get());
+            ::unlinkat(dir.Get(), temp.constData(), 0);
+            named = ::linkat(AT_FDCWD, self.constData(), dir.Get(), temp.constData(),
+                             AT_SYMLINK_FOLLOW) == 0;
+        }
+    }
+    // Where the file system has no unnamed files (or /proc is missing), a named one from the start.
+    if (!named) {
+        ::unlinkat(dir.Get(), temp.constData(), 0);
+        Descriptor file(
+            ::openat(dir.Get(), temp.constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, mode));
+        if (file.Get() < 0)
+            return false;
+        if ((replacing && ::fchmod(file.Get(), mode) != 0) || !WriteAll(file.Get(), bytes)) {
+            ::unlinkat(dir.Get(), temp.constData(), 0);
+            return false;
+        }
+    }
+    if (::renameat(dir.Get(), temp.constData(), dir.Get(), name.constData()) != 0) {
+        ::unlinkat(dir.Get(), temp.constData(), 0);
         return false;
     }
-    return file.commit();
+    // The rename itself reaches the disk with the folder.
+    ::fsync(dir.Get());
+    return true;
 }
 
 qsizetype MaxFileNameLength(const QString& folder) {

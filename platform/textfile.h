@@ -73,9 +73,15 @@ TextLines DecodeLines(QByteArrayView bytes);
 // Each line followed by CR LF, in `encoding` (a byte-order mark first for Utf8Bom).
 QByteArray EncodeLines(const QStringList& lines, TextEncoding encoding);
 
-// Replaces the file at `path` with `bytes`: written to a temporary file in the same folder, then
-// renamed over the old one, so an interruption leaves the old file or the new one, never a part.
+// Replaces the file at `path` with `bytes`: written to a new file in the same folder and flushed to
+// the disk, then renamed over the old one, so an interruption, even a kill or a power cut, leaves
+// the old file or the new one, never a part. The new file keeps the old one's permissions; a link
+// is followed. False, with the old file as it was, when any step fails.
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes);
+// The name the new file has for the moment before it is renamed over `path`: "." + the file's
+// name + ".saving", in the same folder. A process killed in that moment leaves it behind; the
+// next save of the same file takes it over.
+QString SaveTempPath(const QString& path);
 
 // Creates an empty file unless something already exists at `path`; false when it cannot.
 bool CreateEmptyFile(const QString& path);

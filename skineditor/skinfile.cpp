@@ -3,7 +3,6 @@
 #include "core/settings.h"
 #include "platform/privateprofile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QStringLiteral>
 
@@ -68,13 +67,9 @@ QString ReadIniValue(const QString& section, const QString& key, const QString& 
 
 bool WriteIniValue(const QString& section, const QString& key, const QString& value,
                    const QString& file) {
+    // A missing file is created by the write itself, so a failed write leaves nothing behind.
     if (file.isEmpty())
         return false;
-    if (!QFileInfo::exists(file)) {
-        QFile created(file);
-        if (!created.open(QIODevice::WriteOnly))
-            return false;
-    }
     return WritePrivateProfileString(section, key, value, file);
 }
 

@@ -17,8 +17,8 @@ namespace lexarion {
 QString ReadIniValue(const QString& section, const QString& key, const QString& defaultValue,
                      const QString& file);
 
-// Writes one key: nothing when `file` is empty; a missing file is created (empty) first.
-// False when the file could not be created or written.
+// Writes one key: nothing when `file` is empty; a missing file is created with the key.
+// False when the file could not be created or written; a failed write leaves nothing behind.
 bool WriteIniValue(const QString& section, const QString& key, const QString& value,
                    const QString& file);
 

@@ -4,6 +4,7 @@
 #include "core/settings.h"
 #include "platform/textfile.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace lexarion {
@@ -36,8 +37,14 @@ void AddToMyDict(AppState& app) {
         AppendToMyDict(app, app.wordList.Item(app.currentWordIndex));
 }
 
-void AppendToMyDict(const AppState& app, const QString& line) {
-    AppendLineToTextFile(MyDictPath(app), line);
+bool AppendToMyDict(AppState& app, const QString& line) {
+    const QString path = MyDictPath(app);
+    if (AppendLineToTextFile(path, line))
+        return true;
+    // Otherwise the word would seem added and be missing when the book is opened.
+    ShowProgramMessage(app, MyDictWriteErrorMessage.arg(QDir::toNativeSeparators(path)), u"错误"_qs,
+                       MessageIcon::Error);
+    return false;
 }
 
 void DeleteFromMyDict(AppState& app) {
@@ -49,13 +56,13 @@ void DeleteFromMyDict(AppState& app) {
     app.wordList.RemoveAt(app.currentWordIndex);
 }
 
-void SaveMyDict(const AppState& app) {
+bool SaveMyDict(const AppState& app) {
     if (!IsMyDictLoaded(app))
-        return;
+        return true;
     const QString path = MyDictPath(app);
     if (app.loadedWordListPath.isEmpty() || QFileInfo(app.loadedWordListPath) != QFileInfo(path))
-        return;
-    RewriteTextFile(path, app.wordList.Lines());
+        return true;
+    return RewriteTextFile(path, app.wordList.Lines());
 }
 
 } // namespace lexarion

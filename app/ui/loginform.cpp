@@ -6,6 +6,7 @@
 #include "skin/ui/skinnedwindow.h"
 #include "skin/ui/textboxxp.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QLabel>
 #include <QTimer>
@@ -60,9 +61,13 @@ bool LoginForm::event(QEvent* event) {
 
 void LoginForm::DoLogin() {
     const QString name = userTextBox_->Text();
-    if (!LogInUser(app_, name)) {
-        ShowProgramMessage(app_, InvalidUserNameMessage.toString(), QStringLiteral("错误"),
-                           MessageIcon::Error);
+    const LoginResult result = LogInUser(app_, name);
+    if (result != LoginResult::LoggedIn) {
+        const QString message =
+            result == LoginResult::InvalidName
+                ? InvalidUserNameMessage.toString()
+                : UserFolderErrorMessage.arg(QDir::toNativeSeparators(UserFolderPath(app_, name)));
+        ShowProgramMessage(app_, message, QStringLiteral("错误"), MessageIcon::Error);
         userTextBox_->setFocus();
         return;
     }

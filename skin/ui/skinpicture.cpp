@@ -1,9 +1,11 @@
 #include "skin/ui/skinpicture.h"
 
 #include "platform/textfile.h"
+#include "skin/bitmapfile.h"
 #include "skin/ui/picturebox.h"
 #include "skin/ui/pictureclipbox.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -20,8 +22,15 @@ std::optional<QPixmap> ReadPicture(const QString& path) {
     const QString resolved = ResolvedPath(path);
     if (!IsOrdinaryFile(resolved))
         return std::nullopt;
+    const std::optional<QByteArray> bytes = ReadFileBytes(resolved);
+    // A bitmap cut short would show garbage where its rows are missing: the control keeps the
+    // picture it has.
+    if (!bytes || IsBitmapCutShort(*bytes))
+        return std::nullopt;
     // The format is taken from the content, so a JPEG saved as ".bmp" still loads.
-    QImageReader reader(resolved);
+    QBuffer buffer;
+    buffer.setData(*bytes);
+    QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     const QImage image = reader.read();
     if (image.isNull())

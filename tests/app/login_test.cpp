@@ -53,7 +53,7 @@ TEST(LogInUser, RefusesEmptyAndInvalidNamesWithoutTouchingAnything) {
     AppState app(folder.Path());
     app.currentUser = QStringLiteral("Default");
     for (const char* name : {"", "Ann Lee", "王芳", "../evil"}) {
-        EXPECT_FALSE(LogInUser(app, QString::fromUtf8(name))) << name;
+        EXPECT_EQ(LogInUser(app, QString::fromUtf8(name)), LoginResult::InvalidName) << name;
         EXPECT_EQ(app.currentUser, u"Default");
     }
     EXPECT_TRUE(QDir(folder.File("users")).isEmpty());
@@ -64,24 +64,24 @@ TEST(LogInUser, RefusesANameTooLongForAFolderAndTakesTheLongestThatFits) {
     AppState app(folder.Path());
     app.currentUser = QStringLiteral("Default");
     const qsizetype longest = MaxFileNameLength(folder.File("users"));
-    EXPECT_FALSE(LogInUser(app, QString(300, u'a')));
-    EXPECT_FALSE(LogInUser(app, QString(longest + 1, u'b')));
+    EXPECT_EQ(LogInUser(app, QString(300, u'a')), LoginResult::InvalidName);
+    EXPECT_EQ(LogInUser(app, QString(longest + 1, u'b')), LoginResult::InvalidName);
     EXPECT_EQ(app.currentUser, u"Default");
     EXPECT_TRUE(QDir(folder.File("users")).isEmpty());
 
-    ASSERT_TRUE(LogInUser(app, QString(longest, u'c')));
+    ASSERT_EQ(LogInUser(app, QString(longest, u'c')), LoginResult::LoggedIn);
     EXPECT_TRUE(QFileInfo(folder.File("users/" + QString(longest, u'c'))).isDir());
 }
 
 TEST(LogInUser, CreatesTheFolderOnceAndKeepsTheSpellingTyped) {
     TempProgramFolder folder;
     AppState app(folder.Path());
-    ASSERT_TRUE(LogInUser(app, QStringLiteral("Ann")));
+    ASSERT_EQ(LogInUser(app, QStringLiteral("Ann")), LoginResult::LoggedIn);
     EXPECT_TRUE(QFileInfo(folder.File("users/Ann")).isDir());
     EXPECT_EQ(app.currentUser, u"Ann");
     folder.Write("users/Ann/config.ini", "[General]\r\nGroup=3\r\n");
 
-    ASSERT_TRUE(LogInUser(app, QStringLiteral("ANN")));
+    ASSERT_EQ(LogInUser(app, QStringLiteral("ANN")), LoginResult::LoggedIn);
     EXPECT_EQ(app.currentUser, u"ANN");
     EXPECT_FALSE(folder.Exists("users/ANN"));
     EXPECT_EQ(folder.Read("users/Ann/config.ini"), "[General]\r\nGroup=3\r\n");
@@ -91,8 +91,25 @@ TEST(LogInUser, CreatesUsersWhenItIsMissing) {
     TempProgramFolder folder;
     QDir(folder.File("users")).removeRecursively();
     AppState app(folder.Path());
-    ASSERT_TRUE(LogInUser(app, QStringLiteral("Bob")));
+    ASSERT_EQ(LogInUser(app, QStringLiteral("Bob")), LoginResult::LoggedIn);
     EXPECT_TRUE(QFileInfo(folder.File("users/Bob")).isDir());
+}
+
+// Something else where the user's folder belongs: the login refuses and leaves it alone.
+TEST(LogInUser, RefusesWhenTheUserFolderCannotBeHad) {
+    TempProgramFolder folder;
+    AppState app(folder.Path());
+    app.currentUser = QStringLiteral("Default");
+    folder.Write("users/Fay", "not a folder\r\n");
+    EXPECT_EQ(LogInUser(app, QStringLiteral("fay")), LoginResult::NoUserFolder);
+    EXPECT_EQ(UserFolderPath(app, QStringLiteral("fay")), folder.File("users/Fay"));
+    EXPECT_EQ(folder.Read("users/Fay"), "not a folder\r\n");
+    EXPECT_EQ(app.currentUser, u"Default");
+
+    QDir(folder.File("users")).removeRecursively();
+    folder.Write("users", "a file");
+    EXPECT_EQ(LogInUser(app, QStringLiteral("Gil")), LoginResult::NoUserFolder);
+    EXPECT_EQ(folder.Read("users"), "a file");
 }
 
 } // namespace

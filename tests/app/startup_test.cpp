@@ -182,9 +182,10 @@ TEST_F(StartupFixture, AFolderInPlaceOfTheDefaultListIsLeftAloneAndTheListIsEmpt
 TEST_F(StartupFixture, UnreadableRemindersEndTheProgram) {
     folder.MakeFolder("users/Ann/remind.txt"); // a folder where the file should be
     EXPECT_EQ(RunStartup(app, windows), StartupResult::Failed);
-    EXPECT_EQ(
-        windows.log.mid(2),
-        (QStringList{"HideSplash [D]", "Message 加载提醒功能时出错! 错误 " + error + " [D]"}));
+    EXPECT_EQ(windows.log.mid(2),
+              (QStringList{"HideSplash [D]", "Message 加载提醒功能时出错!\n" +
+                                                 folder.File("users/Ann/remind.txt") + " 错误 " +
+                                                 error + " [D]"}));
 }
 
 TEST_F(StartupFixture, ShutdownClosesWindowsThenSavesInOrder) {

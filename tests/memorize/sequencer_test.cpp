@@ -190,6 +190,18 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"ExtraFieldsIgnored", "a#b#c#d", "1", "1", "1", "a", true, "c", "b", true}),
     [](const ::testing::TestParamInfo<EntryCase>& info) { return info.param.name; });
 
+// A line of a damaged file, a megabyte long: each label gets its head, marked as cut, and never
+// half a character.
+TEST_F(SequencerTest, AnOverlongEntryIsCutForTheLabels) {
+    const QString word =
+        QString(MaxWordLength - 1, u'w') + QString::fromUtf8("😀") + QString(1000000, u'w');
+    app.wordList.Append(word + u'#' + QString(500000, u'释') + QStringLiteral("#p"));
+    sequencer.PlayNext();
+    EXPECT_EQ(sequencer.Word.text, QString(MaxWordLength - 1, u'w') + u'…');
+    EXPECT_EQ(sequencer.Explanation.text, QString(MaxExplanationLength, u'释') + u'…');
+    EXPECT_EQ(sequencer.Pronounce.text, u"p");
+}
+
 TEST_F(SequencerTest, AnEntryWithoutHashMovesOnButKeepsTheLabels) {
     Set("ShowAsGroup", "0", "General");
     app.wordList.Append("apple#苹果");

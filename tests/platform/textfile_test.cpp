@@ -19,6 +19,27 @@ TEST(TextFile, SplitsLinesOnCrLfLoneCrAndLoneLf) {
     EXPECT_EQ(lines.lines, (QStringList{"x", "y"}));
 }
 
+// A large file is decoded a piece at a time: the lines come out as if decoded one by one,
+// whichever line ending or character falls where one piece ends, a CR LF split between two
+// pieces included.
+TEST(TextFile, LargeFilesDecodeAsTheirLines) {
+    for (const qsizetype crAt : {qsizetype(4 << 20) - 1, qsizetype(4 << 20), qsizetype(5 << 20)}) {
+        QByteArray bytes = Gb("放弃#v.\r\n");
+        while (bytes.size() < crAt - 200)
+            bytes += Gb("电脑#n. 计算机\r\nabandon#放弃\rx\n");
+        bytes += QByteArray(crAt - bytes.size(), 'y');
+        bytes += "\r\n" + Gb("最后#一行") + QByteArray(3 << 20, 'z') + "\n\r\n";
+        QStringList expected;
+        ForEachLine(bytes, [&](QByteArrayView line) {
+            expected.append(DecodeText(line, TextEncoding::Gb18030));
+        });
+        const TextLines decoded = DecodeLines(bytes);
+        EXPECT_EQ(decoded.encoding, TextEncoding::Gb18030);
+        ASSERT_EQ(decoded.lines.size(), expected.size()) << crAt;
+        EXPECT_TRUE(decoded.lines == expected) << crAt;
+    }
+}
+
 TEST(TextFile, DecodesEachEncodingAndWritesCrLf) {
     const TextLines gb = DecodeLines(Gb("放弃#v.\r\n电脑#n."));
     EXPECT_EQ(gb.encoding, TextEncoding::Gb18030);
@@ -86,6 +107,35 @@ TEST(TextFile, FailedWritesLeaveTheOldFile) {
     folder.MakeFolder("adir");
     EXPECT_FALSE(CreateEmptyFile(folder.File("adir")));
     EXPECT_FALSE(ReadFileBytes(folder.File("adir")).has_value());
+}
+
+// A replacement keeps what the user set on the file, writes through a link to the file it points
+// to, and takes over the new file a killed save left behind.
+TEST(TextFile, ReplacementKeepsPermissionsLinksAndCleansUp) {
+    TempProgramFolder folder;
+    folder.Write("users/Alice/config.ini", "old\r\n");
+    const QString ini = folder.File("users/Alice/config.ini");
+    QFile::setPermissions(ini, QFile::ReadOwner | QFile::WriteOwner);
+    folder.Write("users/Alice/.config.ini.saving", "left by a kill");
+    EXPECT_EQ(SaveTempPath(ini), folder.File("users/Alice/.config.ini.saving"));
+
+    ASSERT_TRUE(WriteFileAtomically(ini, "new\r\n"));
+    EXPECT_EQ(folder.Read("users/Alice/config.ini"), QByteArray("new\r\n"));
+    const QFileDevice::Permissions ownerGroupOthers(0x7077);
+    EXPECT_EQ(QFile::permissions(ini) & ownerGroupOthers, QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(QDir(folder.File("users/Alice")).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"config.ini"});
+
+    folder.Write("elsewhere/MyDict.wsl", "a#b\r\n");
+    ASSERT_TRUE(
+        QFile::link(folder.File("elsewhere/MyDict.wsl"), folder.File("users/Alice/MyDict.wsl")));
+    ASSERT_TRUE(WriteFileAtomically(folder.File("users/Alice/MyDict.wsl"), "c#d\r\n"));
+    EXPECT_TRUE(QFileInfo(folder.File("users/Alice/MyDict.wsl")).isSymLink());
+    EXPECT_EQ(folder.Read("elsewhere/MyDict.wsl"), QByteArray("c#d\r\n"));
+
+    folder.MakeFolder("users/Alice/remind.txt");
+    EXPECT_FALSE(WriteFileAtomically(folder.File("users/Alice/remind.txt"), "x"));
+    EXPECT_TRUE(QFileInfo(folder.File("users/Alice/remind.txt")).isDir());
 }
 
 TEST(TextFile, FindsProgramFilesWhateverTheirCase) {

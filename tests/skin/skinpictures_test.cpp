@@ -157,6 +157,11 @@ void SkinPicturesTest::loadSkinPicture_data() {
     QTest::addRow("missing") << "" << QByteArray() << false;
     QTest::addRow("cannot be decoded") << "Form_Top.bmp" << QByteArray("not a picture") << false;
     QTest::addRow("empty file") << "Form_Top.bmp" << QByteArray() << false;
+    // A download or copy cut short: the rows that are missing would be drawn as garbage.
+    QTest::addRow("pixels cut short") << "Form_Top.bmp" << red.left(red.size() / 3) << false;
+    QTest::addRow("last row cut short") << "Form_Top.bmp" << red.left(red.size() - 1) << false;
+    QTest::addRow("header cut short") << "Form_Top.bmp" << red.left(30) << false;
+    QTest::addRow("extra bytes after the pixels") << "Form_Top.bmp" << red + "trailing" << true;
 }
 
 void SkinPicturesTest::loadSkinPicture() {

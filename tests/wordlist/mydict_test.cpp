@@ -142,9 +142,19 @@ TEST(MyDict, NeverOverwritesTheBookWithTheListLoadedInItsPlace) {
     EXPECT_EQ(f.folder.Read("users/Alice/MyDict.wsl"), QByteArray("mine#keep\r\n"));
 }
 
-TEST(MyDict, AppendErrorsPassSilently) {
+// A book that cannot be written: the user is told which file, and nothing is made or changed.
+TEST(MyDict, AppendErrorsAreShownAndChangeNothing) {
     Fixture f;
     f.app.currentUser = "Ghost"; // no user folder
-    AppendToMyDict(f.app, "x#y");
+    EXPECT_FALSE(AppendToMyDict(f.app, "x#y"));
     EXPECT_FALSE(f.folder.Exists("users/Ghost"));
+    f.app.currentUser = "Alice";
+    f.folder.MakeFolder("users/Alice/MyDict.wsl/kept"); // a folder in the book's place
+    EXPECT_FALSE(AppendToMyDict(f.app, "x#y"));
+    EXPECT_TRUE(f.folder.Exists("users/Alice/MyDict.wsl/kept"));
+    ASSERT_EQ(f.recorder.shown.size(), 2u);
+    EXPECT_EQ(f.recorder.shown[1].text,
+              QString::fromUtf8("无法写入生词本:\n") + f.folder.File("users/Alice/MyDict.wsl"));
+    EXPECT_EQ(f.recorder.shown[1].title, QString::fromUtf8("错误"));
+    EXPECT_TRUE(f.recorder.shown[1].dialogShowing);
 }
