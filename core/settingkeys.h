@@ -60,10 +60,10 @@ inline constexpr SettingKey ShowPronounce{RememberSetting, u"ShowPronounce", u"1
 inline constexpr SettingKey DelayExplanation{RememberSetting, u"DelayExplanation", u"0"};
 inline constexpr SettingKey AutoPlay{RememberSetting, u"AutoPlay", u"0"};
 inline constexpr SettingKey WordInterval{RememberSetting, u"WordInterval", u"3"};
-// White for the word window; black for the display settings dialog.
-inline constexpr SettingKey WordForeColor{RememberSetting, u"WordForeColor", {}, true};
-inline constexpr SettingKey ExplanationForeColor{
-    RememberSetting, u"ExplanationForeColor", {}, true};
+// White: the display settings dialog shows the colour the word window draws.
+inline constexpr SettingKey WordForeColor{RememberSetting, u"WordForeColor", u"16777215"};
+inline constexpr SettingKey ExplanationForeColor{RememberSetting, u"ExplanationForeColor",
+                                                 u"16777215"};
 inline constexpr SettingKey BackColor{RememberSetting, u"BackColor", u"&H80000001&"};
 inline constexpr SettingKey BackPicture{RememberSetting, u"BackPicture", u"0"};
 inline constexpr SettingKey BackPicturePath{RememberSetting, u"BackPicturePath", u"default.bmp"};
