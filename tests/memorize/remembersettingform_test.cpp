@@ -129,21 +129,6 @@ QString Stored(const UserFixture& f, const char* key) {
     return ReadSetting(f.app, Section, QString::fromLatin1(key), QStringLiteral("<missing>"));
 }
 
-void CopyInstalledSkins(const UserFixture& f) {
-    const QString source = QStringLiteral(LEXARION_SKIN_SOURCE_DIR);
-    for (const char* skin : {"WindowsXP", "Jade"}) {
-        QDirIterator files(source + u'/' + QLatin1String(skin),
-                           {QStringLiteral("*.bmp"), QStringLiteral("config.ini")});
-        while (files.hasNext()) {
-            const QString path = files.next();
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            f.folder.Write(QStringLiteral("Skins/") + QLatin1String(skin) + u'/' + files.fileName(),
-                           file.readAll());
-        }
-    }
-}
-
 // The on/off states of the check boxes, in the order of the Part's table.
 QString Checks(const RememberSettingForm& form) {
     QString states;
@@ -172,7 +157,7 @@ class RememberSettingFormTest : public QObject {
 private slots:
     void init() {
         user_ = std::make_unique<UserFixture>();
-        CopyInstalledSkins(*user_);
+        user_->folder.CopySkins(QStringLiteral(LEXARION_SKIN_SOURCE_DIR));
         host_ = RecordingHost{};
     }
     void cleanup() {
