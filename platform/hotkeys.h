@@ -8,7 +8,6 @@
 
 #include <QObject>
 #include <functional>
-#include <memory>
 
 namespace lexarion {
 
@@ -31,9 +30,5 @@ public:
     bool RegisterHotKey(QObject*, int, int, int) override { return false; }
     bool UnregisterHotKey(QObject*, int) override { return false; }
 };
-
-// The hot keys of the X server the application is connected to, or, when the application does
-// not run on X11, the refusing kind. Needs the QGuiApplication to exist.
-std::unique_ptr<HotKeys> CreateSystemHotKeys(HotKeys::Delivery delivery);
 
 } // namespace lexarion

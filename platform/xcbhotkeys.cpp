@@ -3,7 +3,8 @@
 // are modifiers to the server, so each combination is grabbed four times, with neither, either
 // and both of them held, and a hot key still works with the lock keys on.
 
-#include "platform/hotkeys.h"
+#include "platform/xcbhotkeys.h"
+
 #include "platform/virtualkey.h"
 
 #include <QAbstractNativeEventFilter>

@@ -1,8 +1,8 @@
 // The hot-key capture box, with real key events in its inner text box.
 
-#include "memorize/scankeybox.h"
-#include "platform/hotkeys.h"
-#include "skin/textboxxp.h"
+#include "memorize/ui/scankeybox.h"
+#include "platform/xcbhotkeys.h"
+#include "skin/ui/textboxxp.h"
 
 #include <QLineEdit>
 #include <QTest>

@@ -2,7 +2,7 @@
 // are sent by xdotool as another client would, and a second X connection plays the program
 // that holds a combination already.
 
-#include "platform/hotkeys.h"
+#include "platform/xcbhotkeys.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
-#include "memorize/scankeybox.h"
+#include "memorize/ui/scankeybox.h"
 
 #include "memorize/hotkeyslots.h"
-#include "skin/textboxxp.h"
+#include "skin/ui/textboxxp.h"
 
 #include <QLineEdit>
 
