@@ -11,6 +11,7 @@
 #include "platform/systemtrayicon.h"
 #include "platform/terminationsignals.h"
 #include "platform/voicelineup.h"
+#include "platform/xcbhotkeys.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -29,7 +30,7 @@ int main(int argc, char** argv) {
     ApplicationFontRegistrar registrar;
     Shell shell(app, {[] { return std::make_unique<SystemTrayIcon>(); },
                       [] { return std::make_unique<SynthesizedSpeech>(InstalledVoices()); },
-                      &opener, &registrar, UserFontFolder()});
+                      &opener, &registrar, UserFontFolder(), &CreateSystemHotKeys});
     QObject::connect(&shell, &Shell::Finished, &application, &QCoreApplication::exit,
                      Qt::QueuedConnection);
     // The end of the session and kills run the same shutdown as closing the console.

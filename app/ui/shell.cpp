@@ -11,6 +11,7 @@
 #include "app/ui/texteffectform.h"
 #include "app/ui/tipondayform.h"
 #include "app/ui/welcomeform.h"
+#include "app/ui/wordwindowsettings.h"
 #include "core/appstate.h"
 #include "core/dialogguard.h"
 #include "core/settings.h"
@@ -20,14 +21,15 @@
 #include "memorize/ui/mustrememberform.h"
 #include "memorize/ui/mustremembersettingform.h"
 #include "memorize/ui/rememberform.h"
+#include "memorize/ui/remembersettingform.h"
 #include "platform/speechengine.h"
 #include "platform/trayicon.h"
 #include "skin/ui/skinnedwindow.h"
 #include "tools/reminddue.h"
+#include "tools/ui/findwordform.h"
 #include "tools/ui/remindform.h"
 #include "tools/ui/remindsetingform.h"
 #include "tools/ui/settingform.h"
-#include "tools/ui/findwordform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,6 +51,20 @@ Shell::Shell(AppState& app, ShellServices services, QObject* parent)
     : QObject(parent), app_(app), services_(std::move(services)) {
     if (!app_.Presenter())
         app_.SetMessagePresenter(&presenter_);
+    // A pressed hot key reaches its window as an event; the hooks pass it to the word window.
+    const HotKeys::Delivery deliver = [](QObject* window, int id) {
+        HotKeyEvent event(id);
+        QCoreApplication::sendEvent(window, &event);
+    };
+    hotKeys_ = services_.makeHotKeys ? services_.makeHotKeys(deliver) : nullptr;
+    if (!hotKeys_)
+        hotKeys_ = std::make_unique<RefusingHotKeys>();
+    hooks_.SetHotKeyHandler([this](int id) {
+        if (RememberForm* form = WordWindow())
+            form->DoHotKeyFunctions(id);
+    });
+    wordWindowSettings_ = std::make_unique<WordWindowSettings>([this] { return WordWindow(); },
+                                                               [this] { return Icon(); });
     DefineWindows();
 }
 
@@ -81,12 +97,19 @@ void Shell::DefineWindows() {
     entries_[ShellWindow::RememberForm] = {
         // Paced and commanded through the owner window's menu and speech engine.
         .make = [this](QWidget*) -> QWidget* {
-            auto* form = new RememberForm(app_, *icon_);
+            auto* form = new RememberForm(app_, *icon_, hotKeys_.get(), &hooks_);
             icon_->SetRememberForm(form);
             return form;
         },
         .owner = [](CommandOrigin) -> QWidget* { return nullptr; },
         .guarded = false,
+    };
+    entries_[ShellWindow::RememberSettingForm] = {
+        // Over the word window; it closes the tray menu and takes the hot keys off meanwhile.
+        .make = [this](QWidget* owner) -> QWidget* {
+            return new RememberSettingForm(app_, *wordWindowSettings_, &hooks_, owner);
+        },
+        .owner = [this](CommandOrigin) -> QWidget* { return WordWindow(); },
     };
     entries_[ShellWindow::FindWordForm] = {
         // A window of its own, made anew at each opening: it loads both lookup files, or
@@ -492,6 +515,10 @@ bool Shell::RunWordWindowCommand(Command command, CommandOrigin origin) {
                          on ? QStringLiteral("1") : QStringLiteral("0"));
         break;
     }
+    case Command::RememberSettings:
+        if (form)
+            Open(ShellWindow::RememberSettingForm, origin);
+        break;
     case Command::CloseRememberForm:
         if (form)
             form->close();
@@ -558,9 +585,6 @@ void Shell::Run(Command command, CommandOrigin origin) {
         Open(ShellWindow::SettingForm, origin);
         break;
     default:
-        // The lookup and the word window's display settings are connected by the parts that
-        // bring those windows.
-        // The word window and its commands are connected by the part that brings that window.
         break;
     }
 }

@@ -7,6 +7,7 @@
 #include "app/startup.h"
 #include "app/ui/messagebox.h"
 #include "core/command.h"
+#include "platform/hotkeys.h"
 #include "skin/ui/windowhooks.h"
 
 #include <QObject>
@@ -28,6 +29,7 @@ class TipOnDayForm;
 class TrayIcon;
 class UrlOpener;
 class WelcomeForm;
+class WordWindowSettings;
 
 // The platform services the shell uses, replaceable for tests.
 struct ShellServices {
@@ -36,6 +38,8 @@ struct ShellServices {
     UrlOpener* urlOpener = nullptr;
     FontRegistrar* fontRegistrar = nullptr;
     QString fontsFolder;
+    // The system-wide hot keys, delivering each pressed key; none registers when missing.
+    std::function<std::unique_ptr<HotKeys>(HotKeys::Delivery)> makeHotKeys;
 };
 
 // How a window is shown: modeless, modal, or modal only when the console's button opened it.
@@ -73,8 +77,10 @@ public:
     TipOnDayForm* Tip() const;
     // The word window while it is open.
     RememberForm* WordWindow() const;
-    // The program's hooked windows: each skinned window from its load to its unload.
+    // The program's hooked windows: each skinned window from its load to its unload, and the
+    // word window while its hot keys are registered.
     WindowHooks& Hooks() { return hooks_; }
+    HotKeys& SystemHotKeys() { return *hotKeys_; }
 
     // Carries out a command of a menu, a console button or a hot key.
     void Run(Command command, CommandOrigin origin = CommandOrigin::Menu);
@@ -120,6 +126,8 @@ private:
     ShellServices services_;
     QtMessagePresenter presenter_;
     WindowHooks hooks_;
+    std::unique_ptr<HotKeys> hotKeys_;
+    std::unique_ptr<WordWindowSettings> wordWindowSettings_;
     QPointer<LoginForm> login_;
     QPointer<WelcomeForm> welcome_;
     QPointer<IconForm> icon_;

@@ -6,9 +6,11 @@
 #include "memorize/speech.h"
 #include "memorize/studyplan.h"
 #include "memorize/ui/wordstyle.h"
+#include "platform/hotkeys.h"
 #include "platform/numbertext.h"
 #include "platform/windowmoveloop.h"
 #include "skin/twips.h"
+#include "skin/ui/windowhooks.h"
 #include "wordlist/mydict.h"
 #include "wordlist/wordentry.h"
 
@@ -251,8 +253,20 @@ QSize RememberForm::MinimumWindowSize() {
     return {int(std::ceil(1000.0 / TwipsPerPixel)), int(std::ceil(400.0 / TwipsPerPixel))};
 }
 
-RememberForm::RememberForm(AppState& app, RememberFormOwner& owner, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), app_(app), owner_(owner) {
+namespace {
+
+// The hot keys of a window made without the platform's: every registration is refused.
+HotKeys& NoHotKeys() {
+    static RefusingHotKeys none;
+    return none;
+}
+
+} // namespace
+
+RememberForm::RememberForm(AppState& app, RememberFormOwner& owner, HotKeys* hotKeys,
+                           WindowHooks* hooks, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), app_(app), owner_(owner),
+      hooks_(hooks), hotKeySlots_(app, hotKeys ? *hotKeys : NoHotKeys(), this) {
     setObjectName(QStringLiteral("RememberForm"));
     setWindowTitle(QStringLiteral("单词记忆"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -296,10 +310,14 @@ RememberForm::RememberForm(AppState& app, RememberFormOwner& owner, QWidget* par
         owner_.SetPlayChecked(true);
     }
     UpdateLabels();
+    RegAllHotKey();
     StartPlay();
 }
 
-RememberForm::~RememberForm() = default;
+RememberForm::~RememberForm() {
+    // A window released without its close request still gives its keys back.
+    hotKeySlots_.UnregisterAll();
+}
 
 bool RememberForm::IsShown() const {
     return isVisible();
@@ -307,6 +325,57 @@ bool RememberForm::IsShown() const {
 
 QWidget* RememberForm::Label(WordLabelKind kind) const {
     return labels_[size_t(kind)];
+}
+
+// --- hot keys ----------------------------------------------------------------------------
+
+void RememberForm::RegAllHotKey() {
+    if (closing_)
+        return;
+    // Keys still held from an earlier registration are given back first, not leaked.
+    hotKeySlots_.UnregisterAll();
+    hotKeySlots_.RegisterAll();
+    // Hooked in every case, so that the hooks pass the pressed keys on.
+    if (hooks_)
+        hooks_->HookWindow(this);
+}
+
+void RememberForm::UnRegAllHotKey() {
+    hotKeySlots_.UnregisterAll();
+    if (hooks_)
+        hooks_->UnhookWindow(this);
+}
+
+void RememberForm::DoHotKeyFunctions(int id) {
+    const std::optional<HotKeyCommand> command = hotKeySlots_.CommandOf(id);
+    if (!command)
+        return;
+    switch (*command) {
+    case HotKeyCommand::StartPlay:
+        StartPlay();
+        break;
+    case HotKeyCommand::ReadAgain:
+        ReadAgain();
+        break;
+    case HotKeyCommand::AddToMyDict:
+        AddToMyDict();
+        break;
+    case HotKeyCommand::DeleteFromMyDict:
+        DeleteFromMyDict();
+        break;
+    case HotKeyCommand::PreWord:
+        PreWord();
+        break;
+    case HotKeyCommand::NextWord:
+        NextWord();
+        break;
+    case HotKeyCommand::PreviousGroup:
+        PreviousGroup();
+        break;
+    case HotKeyCommand::NextGroup:
+        NextGroup();
+        break;
+    }
 }
 
 // --- commands ----------------------------------------------------------------------------
@@ -705,6 +774,7 @@ void RememberForm::closeEvent(QCloseEvent* event) {
         SaveLastProgress(app_);
         if (!FullScreenOn(app_))
             SaveWindowPos();
+        UnRegAllHotKey();
         sequencer_->Timer1().stop();
         sequencer_->Timer2().stop();
         emit Closing();

@@ -7,6 +7,7 @@
 // click or the context-menu key), global hot keys and Alt+F4. What comes next is decided by its
 // sequencer; the window places and draws.
 
+#include "memorize/hotkeyslots.h"
 #include "memorize/sequencer.h"
 #include "memorize/wordlayout.h"
 
@@ -20,6 +21,8 @@
 namespace lexarion {
 
 class AppState;
+class HotKeys;
+class WindowHooks;
 
 // What the word window needs of the hidden owner window: the play item and refresh of the
 // memorization menu, the menu itself, and the speech flag it clears when it closes.
@@ -48,9 +51,12 @@ class RememberForm : public QWidget, private WordDisplay {
     Q_OBJECT
 public:
     // Runs the window's load: the window is made hidden, with the plan's opening step done, the
-    // display mode, fonts and colours taken from the settings, and playing started or paused by
-    // "AutoPlay". Show it to begin.
-    RememberForm(AppState& app, RememberFormOwner& owner, QWidget* parent = nullptr);
+    // display mode, fonts and colours taken from the settings, the hot keys registered with
+    // `hotKeys` (none when null) and playing started or paused by "AutoPlay". Show it to begin.
+    // While hot keys are registered the window is hooked in `hooks`, whose hot-key handler is
+    // to pass each pressed id to DoHotKeyFunctions.
+    RememberForm(AppState& app, RememberFormOwner& owner, HotKeys* hotKeys = nullptr,
+                 WindowHooks* hooks = nullptr, QWidget* parent = nullptr);
     ~RememberForm() override;
 
     Sequencer& Playback() { return *sequencer_; }
@@ -64,6 +70,13 @@ public:
     void NextWord();
     void PreviousGroup();
     void NextGroup();
+
+    // The hot keys: the stored combinations registered for this window, released again, and
+    // the command of a pressed hot key's id run. Nothing registers once the window is closing.
+    void RegAllHotKey();
+    void UnRegAllHotKey();
+    void DoHotKeyFunctions(int id);
+    const HotKeySlots& HotKeySlot() const { return hotKeySlots_; }
 
     // Placing the labels; the last two also make their label visible.
     void PrintWord() override;
@@ -141,6 +154,8 @@ private:
 
     AppState& app_;
     RememberFormOwner& owner_;
+    WindowHooks* hooks_;
+    HotKeySlots hotKeySlots_;
     Sequencer* sequencer_;
     std::array<QWidget*, 3> labels_{};
     std::array<QWidget*, BorderPieceCount> borders_{};

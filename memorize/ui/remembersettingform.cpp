@@ -190,9 +190,12 @@ RememberSettingForm::RememberSettingForm(AppState& app, RememberSettingHost& hos
 }
 
 RememberSettingForm::~RememberSettingForm() {
-    // The hooks only: the word window may be going away with this dialog.
-    if (!unloaded_)
+    // Released without closing, with the word window it belongs to: the hooks go and the tray
+    // menu opens again, but no hot key is registered for a window that is going away.
+    if (!unloaded_) {
         skin_->Unload();
+        host_.SetTrayMenuEnabled(true);
+    }
 }
 
 void RememberSettingForm::BuildGeneralPage(TablePageXP* page) {

@@ -1,6 +1,7 @@
 #include "core/settings.h"
 #include "memorize/hotkeyslots.h"
 #include "platform/hotkeys.h"
+#include "support/recordinghotkeys.h"
 #include "support/userfixture.h"
 
 #include <QObject>
@@ -70,26 +71,6 @@ TEST(HotKeySlotTable, LabelsKeysAndCommands) {
     EXPECT_EQ(SlotCommand(6), HotKeyCommand::PreviousGroup);
 }
 
-// The system's side, recorded: registrations (window, id, mask, key), releases, and the
-// combinations the system refuses.
-class RecordingHotKeys : public HotKeys {
-public:
-    bool RegisterHotKey(QObject* window, int id, int modifierMask, int virtualKey) override {
-        if (refused.count({modifierMask, virtualKey}))
-            return false;
-        registered.emplace_back(window, id, modifierMask, virtualKey);
-        return true;
-    }
-    bool UnregisterHotKey(QObject* window, int id) override {
-        released.emplace_back(window, id);
-        return true;
-    }
-
-    std::set<std::pair<int, int>> refused;
-    std::vector<std::tuple<QObject*, int, int, int>> registered;
-    std::vector<std::pair<QObject*, int>> released;
-};
-
 class HotKeySlotsTest : public ::testing::Test {
 protected:
     void Store(const QString& key, const QString& value) {
@@ -97,7 +78,7 @@ protected:
     }
 
     testing::UserFixture user_;
-    RecordingHotKeys system_;
+    testing::RecordingHotKeys system_;
     QObject window_;
     HotKeySlots slots_{user_.app, system_, &window_};
 };
