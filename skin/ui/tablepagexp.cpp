@@ -114,6 +114,10 @@ void TablePageXP::SetValue(bool value) {
     if (value != value_) {
         value_ = value;
         SetControlValuePicture(value);
+        // The chosen page goes on top of the pages sharing its place: a new mask alone leaves
+        // the page that went back on an X display.
+        if (value)
+            raise();
     }
 }
 

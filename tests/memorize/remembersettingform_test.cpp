@@ -469,6 +469,11 @@ private slots:
         for (int page = 0; page < 4; ++page) {
             QTest::mouseClick(static_cast<QWidget*>(form_->Page(page)->Face()), Qt::LeftButton);
             QTRY_VERIFY(form_->Page(page)->Value());
+            // The chosen page lies on top of the others sharing its place.
+            const QList<TablePageXP*> stacked =
+                form_->Page(page)->parentWidget()->findChildren<TablePageXP*>(
+                    QString(), Qt::FindDirectChildrenOnly);
+            QCOMPARE(stacked.last(), form_->Page(page));
             const QString folder = qEnvironmentVariable("LEXARION_GRAB_FOLDER");
             if (!folder.isEmpty())
                 form_->grab().save(
