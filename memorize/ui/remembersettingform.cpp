@@ -104,28 +104,28 @@ std::unique_ptr<SettingChoosers> PlatformSettingChoosers() {
     return std::make_unique<PlatformChoosers>();
 }
 
-ColorSwatch::ColorSwatch(QWidget* parent) : QFrame(parent) {
+ColorSwatchLabel::ColorSwatchLabel(QWidget* parent) : QFrame(parent) {
     setFrameShape(QFrame::Box);
     setCursor(Qt::PointingHandCursor);
 }
 
-void ColorSwatch::SetColorNumber(qint64 number) {
+void ColorSwatchLabel::SetColorNumber(qint64 number) {
     colorNumber_ = number;
     update();
 }
 
-QColor ColorSwatch::Color() const {
+QColor ColorSwatchLabel::Color() const {
     return ColorFromSettingText(QString::number(colorNumber_));
 }
 
-void ColorSwatch::paintEvent(QPaintEvent* event) {
+void ColorSwatchLabel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(rect(), Color());
     painter.end();
     QFrame::paintEvent(event);
 }
 
-void ColorSwatch::mouseReleaseEvent(QMouseEvent* event) {
+void ColorSwatchLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit Clicked();
 }
@@ -176,10 +176,12 @@ RememberSettingForm::RememberSettingForm(AppState& app, RememberSettingHost& hos
     });
     connect(applyButton_, &ButtonXP::Click, this, &RememberSettingForm::Apply);
     connect(cancelButton_, &ButtonXP::Click, this, &QDialog::close);
-    connect(wordSwatch_, &ColorSwatch::Clicked, this, [this] { ChooseSwatchColor(wordSwatch_); });
-    connect(explanationSwatch_, &ColorSwatch::Clicked, this,
+    connect(wordSwatch_, &ColorSwatchLabel::Clicked, this,
+            [this] { ChooseSwatchColor(wordSwatch_); });
+    connect(explanationSwatch_, &ColorSwatchLabel::Clicked, this,
             [this] { ChooseSwatchColor(explanationSwatch_); });
-    connect(backSwatch_, &ColorSwatch::Clicked, this, [this] { ChooseSwatchColor(backSwatch_); });
+    connect(backSwatch_, &ColorSwatchLabel::Clicked, this,
+            [this] { ChooseSwatchColor(backSwatch_); });
     connect(wordFontButton_, &ButtonXP::Click, this,
             [this] { ChooseSwatchFont(wordSwatch_, wordFontButton_); });
     connect(explanationFontButton_, &ButtonXP::Click, this,
@@ -224,7 +226,7 @@ void RememberSettingForm::BuildGeneralPage(TablePageXP* page) {
                        QRect(12, 154, 412, 152));
     const auto swatchRow = [look](const QString& caption, int top) {
         Caption(look, caption, QRect(16, top, 40, 24));
-        auto* swatch = new ColorSwatch(look);
+        auto* swatch = new ColorSwatchLabel(look);
         swatch->setGeometry(58, top, 64, 24);
         return swatch;
     };
@@ -437,7 +439,7 @@ void RememberSettingForm::Apply() {
     cancelButton_->SetEnabled(true);
 }
 
-void RememberSettingForm::ChooseSwatchColor(ColorSwatch* swatch) {
+void RememberSettingForm::ChooseSwatchColor(ColorSwatchLabel* swatch) {
     const std::optional<QColor> color = [&] {
         DialogGuard guard(app_);
         return choosers_->ChooseColor(swatch->Color(), this);
@@ -450,7 +452,7 @@ void RememberSettingForm::ChooseSwatchColor(ColorSwatch* swatch) {
         swatch->SetPicturePath(QStringLiteral("0"));
 }
 
-void RememberSettingForm::ChooseSwatchFont(ColorSwatch* swatch, ButtonXP* button) {
+void RememberSettingForm::ChooseSwatchFont(ColorSwatchLabel* swatch, ButtonXP* button) {
     const std::optional<QFont> chosen = [&] {
         DialogGuard guard(app_);
         return choosers_->ChooseFont(swatch->SwatchFont(), this);
@@ -477,7 +479,7 @@ void RememberSettingForm::ChoosePicture() {
         backSwatch_->SetPicturePath(*file);
 }
 
-void RememberSettingForm::ShowFontCaption(ColorSwatch* swatch, ButtonXP* button) {
+void RememberSettingForm::ShowFontCaption(ColorSwatchLabel* swatch, ButtonXP* button) {
     const QFont font = swatch->SwatchFont();
     button->SetCaption(font.family() + u' ' + QString::number(font.pointSizeF()));
     QFont look = button->Fonts();

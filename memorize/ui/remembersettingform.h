@@ -45,10 +45,10 @@ std::unique_ptr<SettingChoosers> PlatformSettingChoosers();
 // A colour swatch: a label painted in its colour (a stored colour number, so that a system
 // colour such as the desktop's stays one), carrying a font and, for the background, the
 // picture path. A click raises Clicked.
-class ColorSwatch : public QFrame {
+class ColorSwatchLabel : public QFrame {
     Q_OBJECT
 public:
-    explicit ColorSwatch(QWidget* parent = nullptr);
+    explicit ColorSwatchLabel(QWidget* parent = nullptr);
 
     // The stored colour number (decimal colour number, or a system colour with the top bit).
     qint64 ColorNumber() const { return colorNumber_; }
@@ -92,9 +92,9 @@ public:
     CheckBoxXP* ShowExplanationCheck() const { return showExplanationCheck_; }
     CheckBoxXP* ShowPronounceCheck() const { return showPronounceCheck_; }
     CheckBoxXP* DelayExplanationCheck() const { return delayExplanationCheck_; }
-    ColorSwatch* WordColorSwatch() const { return wordSwatch_; }
-    ColorSwatch* ExplanationColorSwatch() const { return explanationSwatch_; }
-    ColorSwatch* BackColorSwatch() const { return backSwatch_; }
+    ColorSwatchLabel* WordColorSwatch() const { return wordSwatch_; }
+    ColorSwatchLabel* ExplanationColorSwatch() const { return explanationSwatch_; }
+    ColorSwatchLabel* BackColorSwatch() const { return backSwatch_; }
     ButtonXP* WordFontButton() const { return wordFontButton_; }
     ButtonXP* ExplanationFontButton() const { return explanationFontButton_; }
     CheckBoxXP* BackPictureCheck() const { return backPictureCheck_; }
@@ -123,10 +123,10 @@ private:
     void BuildHotKeyPage(TablePageXP* page);
     void BuildOtherPage(TablePageXP* page);
     void LoadSettings();
-    void ChooseSwatchColor(ColorSwatch* swatch);
-    void ChooseSwatchFont(ColorSwatch* swatch, ButtonXP* button);
+    void ChooseSwatchColor(ColorSwatchLabel* swatch);
+    void ChooseSwatchFont(ColorSwatchLabel* swatch, ButtonXP* button);
     void ChoosePicture();
-    void ShowFontCaption(ColorSwatch* swatch, ButtonXP* button);
+    void ShowFontCaption(ColorSwatchLabel* swatch, ButtonXP* button);
     void Unload();
 
     AppState& app_;
@@ -139,9 +139,9 @@ private:
     CheckBoxXP* showExplanationCheck_ = nullptr;
     CheckBoxXP* showPronounceCheck_ = nullptr;
     CheckBoxXP* delayExplanationCheck_ = nullptr;
-    ColorSwatch* wordSwatch_ = nullptr;
-    ColorSwatch* explanationSwatch_ = nullptr;
-    ColorSwatch* backSwatch_ = nullptr;
+    ColorSwatchLabel* wordSwatch_ = nullptr;
+    ColorSwatchLabel* explanationSwatch_ = nullptr;
+    ColorSwatchLabel* backSwatch_ = nullptr;
     ButtonXP* wordFontButton_ = nullptr;
     ButtonXP* explanationFontButton_ = nullptr;
     CheckBoxXP* backPictureCheck_ = nullptr;

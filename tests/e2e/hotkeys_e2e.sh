@@ -97,7 +97,7 @@ HotKey5=39"
     close_word_window "$word"
     local last
     last=$(setting Hal SaveLast)
-    [ -n "$last" ] && [ "$last" -ge 3 ] && [ "$last" -le 6 ] || e2e_fail "SaveLast=$last"
+    [ -n "$last" ] && [ "$last" -ge 3 ] && [ "$last" -le 8 ] || e2e_fail "SaveLast=$last"
     kill "$other_pid"
     kill -TERM "$PROGRAM_PID"
     e2e_expect_saved_end Hal

@@ -520,7 +520,7 @@ private:
 };
 
 QColor RememberSettingFormTest::ColorFromStored(const QString& text) {
-    ColorSwatch swatch;
+    ColorSwatchLabel swatch;
     swatch.SetColorNumber(qint64(text.toLongLong()));
     return swatch.Color();
 }
