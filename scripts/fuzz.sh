@@ -15,7 +15,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-5}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(codec privateprofile number wordlist reminders lookup skin tip)
+[ ${#targets[@]} -eq 0 ] && targets=(codec privateprofile number wordlist reminders lookup skin tip hotkey)
 
 if [ ! -f build-fuzz/build.ninja ]; then
     sanitizers="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
