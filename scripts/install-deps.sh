@@ -11,7 +11,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xdotool x11-utils imagemagick openbox trayer
-    lintian debootstrap appstream desktop-file-utils
+    dpkg-dev file lintian debootstrap appstream desktop-file-utils
 )
 
 missing=()
