@@ -9,7 +9,7 @@ source tests/e2e/harness.sh
 
 e2e_begin
 cp "$E2E_BUILD/Lexarion/Dicts/cet-4.wsl" "$PROGRAM/Dicts/cet-4.wsl"
-# 720 x 405 pixels (15 twips each), stepping slowly from the ninth word of the list.
+# 800 x 450 pixels (15 twips each), stepping slowly from the ninth word of the list.
 e2e_write "users/Lexarion/config.ini" "[TipOnDaySetting]
 ShowOnStart=0
 [General]
@@ -18,8 +18,8 @@ ShowAsGroup=0
 FullScreen=0
 WinLeft=1500
 WinTop=1500
-WinWidth=10800
-WinHeight=6075
+WinWidth=12000
+WinHeight=6750
 AutoPlay=1
 WordInterval=3
 EnableSpeak=0
