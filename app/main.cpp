@@ -21,8 +21,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     InstallQtChineseTranslation();
-    AppState app(ProgramFolderFor(QString::fromLocal8Bit(argv[0]),
-                                  QCoreApplication::applicationDirPath()));
+    AppState app(
+        ProgramFolderFor(QString::fromLocal8Bit(argv[0]), QCoreApplication::applicationDirPath()));
     SetUpFontSubstitutes();
     QApplication::setWindowIcon(
         QIcon(ProgramFilePath(app, QStringLiteral("Pictures/Lexarion.png"))));

@@ -13,8 +13,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     InstallQtChineseTranslation();
     // Installed beside Lexarion: its skins are the first place to look.
-    const QDir programFolder(ProgramFolderFor(QString::fromLocal8Bit(argv[0]),
-                                              QCoreApplication::applicationDirPath()));
+    const QDir programFolder(
+        ProgramFolderFor(QString::fromLocal8Bit(argv[0]), QCoreApplication::applicationDirPath()));
     const QString skins = programFolder.filePath(QStringLiteral("Skins"));
     CommonDialogs dialogs(QDir(skins).exists() ? skins : programFolder.path());
     SkinForm form(dialogs);

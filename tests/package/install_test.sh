@@ -53,7 +53,7 @@ deb=$(ls "$work"/package/*.deb)
 echo "$(basename "$deb"): $(du -h "$deb" | cut -f1)"
 
 phase "lintian"
-lintian --fail-on error --no-tag-display-limit "$deb"
+lintian --fail-on error --tag-display-limit 0 "$deb"
 
 phase "a fresh Debian 12 root"
 tarball=$cache/debootstrap-bookworm-minbase.tar.gz
