@@ -6,6 +6,7 @@
 #include "core/settings.h"
 #include "platform/applicationfontregistrar.h"
 #include "platform/desktopurlopener.h"
+#include "platform/programfolder.h"
 #include "platform/qttranslation.h"
 #include "platform/synthesizedspeech.h"
 #include "platform/systemtrayicon.h"
@@ -21,7 +22,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     InstallQtChineseTranslation();
-    AppState app(QCoreApplication::applicationDirPath());
+    AppState app(
+        ProgramFolderFor(QString::fromLocal8Bit(argv[0]), QCoreApplication::applicationDirPath()));
     SetUpFontSubstitutes();
     QApplication::setWindowIcon(
         QIcon(ProgramFilePath(app, QStringLiteral("Pictures/Lexarion.png"))));

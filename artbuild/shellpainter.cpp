@@ -240,6 +240,12 @@ int main(int argc, char** argv) {
     for (int i = 0; i < ConsoleButtonCount; ++i)
         ok = Save(ConsoleButton(i), out + QStringLiteral("/Control_Button%1.bmp").arg(i)) && ok;
     ok = Save(AboutPicture(), out + QStringLiteral("/About.bmp")) && ok;
+    // The desktop's menus take the icon from the hicolor theme, one picture per size.
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString folder = out + QStringLiteral("/icons/%1x%1/apps").arg(size);
+        QDir().mkpath(folder);
+        ok = Save(Icon(size), folder + QStringLiteral("/lexarion.png")) && ok;
+    }
     // Jade carries console pictures of its own, in its skin folder beside this one.
     P = JadePalette;
     const QString jade = out + QStringLiteral("/../skins/Jade");

@@ -11,6 +11,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xdotool x11-utils imagemagick openbox trayer
+    dpkg-dev file lintian debootstrap appstream desktop-file-utils
 )
 
 missing=()

@@ -1,5 +1,6 @@
 // Hueforge: edits the parameter file of a skin; one window, closed to end the program.
 
+#include "platform/programfolder.h"
 #include "platform/qttranslation.h"
 #include "skineditor/ui/commondialogs.h"
 #include "skineditor/ui/skinform.h"
@@ -12,7 +13,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     InstallQtChineseTranslation();
     // Installed beside Lexarion: its skins are the first place to look.
-    const QDir programFolder(QCoreApplication::applicationDirPath());
+    const QDir programFolder(
+        ProgramFolderFor(QString::fromLocal8Bit(argv[0]), QCoreApplication::applicationDirPath()));
     const QString skins = programFolder.filePath(QStringLiteral("Skins"));
     CommonDialogs dialogs(QDir(skins).exists() ? skins : programFolder.path());
     SkinForm form(dialogs);
