@@ -24,7 +24,11 @@ QString NameFrom(FuzzedDataProvider& input, size_t longest) {
     return name;
 }
 
-QList<QByteArray> Lines(const QByteArray& bytes) {
+// The lines of a file as text: a UTF-8 byte-order mark marks the encoding and belongs to no line
+// (a file of a mark alone has none, and the first line written after it follows the mark).
+QList<QByteArray> Lines(QByteArray bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
     QList<QByteArray> lines;
     ForEachLine(bytes, [&](QByteArrayView line) { lines.append(line.toByteArray()); });
     return lines;
