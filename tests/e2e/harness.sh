@@ -79,11 +79,14 @@ e2e_begin() {
     # A display of our own: Xvfb picks a free number and writes it to the file. Starting and
     # stopping displays is serialised across the tests run in parallel: a display being torn
     # down removes its socket file late, which would cut off a new display of the same number.
+    # -noreset: by default the server resets whenever its last client leaves (the readiness
+    # check below is such a client) and refuses connections while it does, so a program
+    # started at that moment could not open the display.
     local display_file="$E2E_TMP/display" fd
     exec {E2E_DISPLAY_LOCK}>"${TMPDIR:-/tmp}/lexarion-e2e-display.lock"
     flock "$E2E_DISPLAY_LOCK"
     exec {fd}>"$display_file"
-    Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     XVFB_PID=$!
     exec {fd}>&-
     for _ in $(seq 200); do
@@ -112,7 +115,7 @@ e2e_desktop() {
         TRAY_PID=$!
         for _ in $(seq 200); do
             [ -n "$(xdotool search --onlyvisible --class trayer 2>/dev/null)" ] && ready=1 && break
-            # Now and then its first connection to a display just started is refused.
+            # A tray that could not connect has ended: start it again.
             kill -0 "$TRAY_PID" 2>/dev/null || break
             sleep 0.05
         done

@@ -146,7 +146,7 @@ echo "the copy on the stick runs"
 end "$program"
 SCRIPT
 chmod +x "$root/tmp/start.sh"
-chroot "$root" su - alice -c 'env LANG=C.UTF-8 xvfb-run -a -n 150 /tmp/start.sh'
+chroot "$root" su - alice -c 'env LANG=C.UTF-8 xvfb-run -a -n 150 -s "-screen 0 1024x768x24 -noreset" /tmp/start.sh'
 
 phase "the user's program folder"
 # Checked inside the root, where the links lead to the installation.

@@ -32,7 +32,9 @@ for n in $(seq 100 199); do
     fi
 done
 [ -n "$display" ] || { flock -u "$lock"; echo "no free display number" >&2; exit 1; }
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# -noreset: the server would otherwise reset when the readiness check below disconnects, and
+# refuse the test program's connection while it does.
+Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb_pid=$!
 export DISPLAY=":$display"
 for _ in $(seq 200); do
