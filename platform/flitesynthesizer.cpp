@@ -42,7 +42,7 @@ const std::array<FliteVoice, 5> Voices = {{
 // one synthesis at a time.
 struct FliteLibrary {
     struct Loaded {
-        const FliteVoice* spec;
+        const FliteVoice* description;
         cst_voice* voice;
     };
     std::vector<Loaded> voices;
@@ -58,10 +58,10 @@ private:
     FliteLibrary() {
         flite_init();
         // A voice that fails to load leaves no gap in the numbering.
-        for (const FliteVoice& spec : Voices)
-            if (cst_voice* voice = spec.load(nullptr)) {
-                voices.push_back({&spec, voice});
-                voiceNames.append(QString::fromLatin1(spec.name));
+        for (const FliteVoice& description : Voices)
+            if (cst_voice* voice = description.load(nullptr)) {
+                voices.push_back({&description, voice});
+                voiceNames.append(QString::fromLatin1(description.name));
             }
     }
 };
@@ -110,10 +110,10 @@ double FliteSynthesizer::DurationStretch(int voice, int wordsPerMinute) {
     const auto& voices = FliteLibrary::Instance().voices;
     if (voices.empty())
         return 1;
-    const FliteVoice& spec =
-        *voices[size_t(voice >= 0 && voice < int(voices.size()) ? voice : 0)].spec;
+    const FliteVoice& description =
+        *voices[size_t(voice >= 0 && voice < int(voices.size()) ? voice : 0)].description;
     // Held within the range of speeds espeak-ng keeps to.
-    return spec.naturalWordsPerMinute / std::clamp(wordsPerMinute, 80, 450);
+    return description.naturalWordsPerMinute / std::clamp(wordsPerMinute, 80, 450);
 }
 
 SynthesizedSound FliteSynthesizer::Synthesize(const QString& text, int voice, int wordsPerMinute,
