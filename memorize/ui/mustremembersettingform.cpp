@@ -19,11 +19,7 @@ namespace lexarion {
 namespace {
 
 CheckBoxXP* AddCheck(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
-    auto* check = new CheckBoxXP(parent);
-    check->setObjectName(QLatin1String(name));
-    check->SetCaption(caption);
-    check->setGeometry(geometry);
-    return check;
+    return PlaceCaptioned(new CheckBoxXP(parent), QLatin1String(name), caption, geometry);
 }
 
 TextBoxXP* AddNumberBox(QWidget* parent, const char* name, QRect geometry) {

@@ -10,6 +10,7 @@
 #include "skin/ui/buttonxp.h"
 #include "skin/ui/checkboxxp.h"
 #include "skin/ui/framexp.h"
+#include "skin/ui/placecontrol.h"
 #include "skin/ui/radioboxxp.h"
 #include "skin/ui/skincolor.h"
 #include "skin/ui/skinnedwindow.h"
@@ -79,23 +80,12 @@ std::optional<int> SelectedOption(const std::array<RadioBoxXP*, 3>& options) {
     return std::nullopt;
 }
 
-template <typename Control>
-Control* Place(Control* control, const QString& name, const QString& caption, QRect geometry) {
-    control->setObjectName(name);
-    control->SetCaption(caption);
-    control->setGeometry(geometry);
-    return control;
-}
-
 FrameXP* Group(QWidget* parent, const QString& name, const QString& caption, QRect geometry) {
-    return Place(new FrameXP(parent), name, caption, geometry);
+    return PlaceCaptioned(new FrameXP(parent), name, caption, geometry);
 }
 
 QLabel* Caption(QWidget* parent, const QString& text, QRect geometry) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return label;
+    return PlaceLabel(parent, "", text, geometry);
 }
 
 } // namespace
@@ -160,12 +150,14 @@ RememberSettingForm::RememberSettingForm(AppState& app, RememberSettingHost& hos
     pages_[0]->SetValue(true);
 
     const int buttonTop = PageHeight + 22;
-    okButton_ = Place(new ButtonXP(client), QStringLiteral("OKButton"), QStringLiteral("确定"),
-                      QRect(PageWidth - 236, buttonTop, 76, 24));
-    applyButton_ = Place(new ButtonXP(client), QStringLiteral("ApplyButton"),
-                         QStringLiteral("应用"), QRect(PageWidth - 152, buttonTop, 76, 24));
-    cancelButton_ = Place(new ButtonXP(client), QStringLiteral("CancelButton"),
-                          QStringLiteral("取消"), QRect(PageWidth - 68, buttonTop, 76, 24));
+    okButton_ = PlaceCaptioned(new ButtonXP(client), QStringLiteral("OKButton"),
+                               QStringLiteral("确定"), QRect(PageWidth - 236, buttonTop, 76, 24));
+    applyButton_ =
+        PlaceCaptioned(new ButtonXP(client), QStringLiteral("ApplyButton"), QStringLiteral("应用"),
+                       QRect(PageWidth - 152, buttonTop, 76, 24));
+    cancelButton_ =
+        PlaceCaptioned(new ButtonXP(client), QStringLiteral("CancelButton"), QStringLiteral("取消"),
+                       QRect(PageWidth - 68, buttonTop, 76, 24));
 
     LoadSettings();
     skin_->Load(app);
@@ -207,20 +199,23 @@ void RememberSettingForm::BuildGeneralPage(TablePageXP* page) {
                              QStringLiteral("随机显示")};
     for (int i = 0; i < 3; ++i) {
         directionOptions_[i] =
-            Place(new RadioBoxXP(order), QStringLiteral("DirectionOption%1").arg(i), orders[i],
-                  QRect(16, 24 + 28 * i, 160, 22));
+            PlaceCaptioned(new RadioBoxXP(order), QStringLiteral("DirectionOption%1").arg(i),
+                           orders[i], QRect(16, 24 + 28 * i, 160, 22));
     }
 
     auto* content = Group(page, QStringLiteral("FrameXP2"), QStringLiteral("显示内容"),
                           QRect(224, 34, 200, 112));
-    showWordCheck_ = Place(new CheckBoxXP(content), QStringLiteral("ShowWordCheck"),
-                           QStringLiteral("显示单词"), QRect(16, 30, 84, 22));
-    showExplanationCheck_ = Place(new CheckBoxXP(content), QStringLiteral("ShowExplanationCheck"),
-                                  QStringLiteral("显示解释"), QRect(106, 30, 84, 22));
-    showPronounceCheck_ = Place(new CheckBoxXP(content), QStringLiteral("ShowPronounceCheck"),
-                                QStringLiteral("显示音标"), QRect(16, 68, 84, 22));
-    delayExplanationCheck_ = Place(new CheckBoxXP(content), QStringLiteral("DelayExplanationCheck"),
-                                   QStringLiteral("解释缓出"), QRect(106, 68, 84, 22));
+    showWordCheck_ = PlaceCaptioned(new CheckBoxXP(content), QStringLiteral("ShowWordCheck"),
+                                    QStringLiteral("显示单词"), QRect(16, 30, 84, 22));
+    showExplanationCheck_ =
+        PlaceCaptioned(new CheckBoxXP(content), QStringLiteral("ShowExplanationCheck"),
+                       QStringLiteral("显示解释"), QRect(106, 30, 84, 22));
+    showPronounceCheck_ =
+        PlaceCaptioned(new CheckBoxXP(content), QStringLiteral("ShowPronounceCheck"),
+                       QStringLiteral("显示音标"), QRect(16, 68, 84, 22));
+    delayExplanationCheck_ =
+        PlaceCaptioned(new CheckBoxXP(content), QStringLiteral("DelayExplanationCheck"),
+                       QStringLiteral("解释缓出"), QRect(106, 68, 84, 22));
 
     auto* look = Group(page, QStringLiteral("FrameXP3"), QStringLiteral("字体和颜色"),
                        QRect(12, 154, 412, 152));
@@ -233,20 +228,21 @@ void RememberSettingForm::BuildGeneralPage(TablePageXP* page) {
     wordSwatch_ = swatchRow(QStringLiteral("单词"), 26);
     wordSwatch_->setObjectName(QStringLiteral("WordColorLabel"));
     wordSwatch_->setToolTip(QStringLiteral("点击这里修改单词颜色."));
-    wordFontButton_ = Place(new ButtonXP(look), QStringLiteral("WordFontButton"), QString(),
-                            QRect(134, 26, 180, 24));
+    wordFontButton_ = PlaceCaptioned(new ButtonXP(look), QStringLiteral("WordFontButton"),
+                                     QString(), QRect(134, 26, 180, 24));
     wordFontButton_->setToolTip(QStringLiteral("选择单词字体."));
     explanationSwatch_ = swatchRow(QStringLiteral("解释"), 58);
     explanationSwatch_->setObjectName(QStringLiteral("ExplanationColorLabel"));
     explanationSwatch_->setToolTip(QStringLiteral("点击这里修改解释颜色."));
-    explanationFontButton_ = Place(new ButtonXP(look), QStringLiteral("ExplanationFontButton"),
-                                   QString(), QRect(134, 58, 180, 24));
+    explanationFontButton_ =
+        PlaceCaptioned(new ButtonXP(look), QStringLiteral("ExplanationFontButton"), QString(),
+                       QRect(134, 58, 180, 24));
     explanationFontButton_->setToolTip(QStringLiteral("选择解释字体."));
     backSwatch_ = swatchRow(QStringLiteral("背景"), 90);
     backSwatch_->setObjectName(QStringLiteral("BackColorLabel"));
     backSwatch_->setToolTip(QStringLiteral("点击这里修改背景颜色."));
-    backPictureCheck_ = Place(new CheckBoxXP(look), QStringLiteral("BackPictureCheck"),
-                              QStringLiteral("使用背景图片"), QRect(134, 91, 150, 22));
+    backPictureCheck_ = PlaceCaptioned(new CheckBoxXP(look), QStringLiteral("BackPictureCheck"),
+                                       QStringLiteral("使用背景图片"), QRect(134, 91, 150, 22));
 
     // The picture styles are a group of their own, apart from the order above.
     auto* styles = new QWidget(look);
@@ -256,21 +252,21 @@ void RememberSettingForm::BuildGeneralPage(TablePageXP* page) {
                                     QStringLiteral("拉伸")};
     for (int i = 0; i < 3; ++i) {
         styleOptions_[i] =
-            Place(new RadioBoxXP(styles), QStringLiteral("PictureStyleOption%1").arg(i),
-                  styleCaptions[i], QRect(i * 78, 2, 70, 22));
+            PlaceCaptioned(new RadioBoxXP(styles), QStringLiteral("PictureStyleOption%1").arg(i),
+                           styleCaptions[i], QRect(i * 78, 2, 70, 22));
     }
-    pictureButton_ = Place(new ButtonXP(look), QStringLiteral("PictureButton"),
-                           QStringLiteral("图片"), QRect(326, 120, 72, 24));
+    pictureButton_ = PlaceCaptioned(new ButtonXP(look), QStringLiteral("PictureButton"),
+                                    QStringLiteral("图片"), QRect(326, 120, 72, 24));
     pictureButton_->setToolTip(QStringLiteral("选择背景图片."));
 }
 
 void RememberSettingForm::BuildSoundPage(TablePageXP* page) {
     auto* speech = Group(page, QStringLiteral("FrameXP4"), QStringLiteral("朗读设置"),
                          QRect(12, 34, 412, 110));
-    enableSpeakCheck_ = Place(new CheckBoxXP(speech), QStringLiteral("EnableSpeakCheck"),
-                              QStringLiteral("朗读单词"), QRect(16, 30, 150, 22));
-    speakLetterCheck_ = Place(new CheckBoxXP(speech), QStringLiteral("SpeakLetterCheck"),
-                              QStringLiteral("拼读单词"), QRect(16, 66, 150, 22));
+    enableSpeakCheck_ = PlaceCaptioned(new CheckBoxXP(speech), QStringLiteral("EnableSpeakCheck"),
+                                       QStringLiteral("朗读单词"), QRect(16, 30, 150, 22));
+    speakLetterCheck_ = PlaceCaptioned(new CheckBoxXP(speech), QStringLiteral("SpeakLetterCheck"),
+                                       QStringLiteral("拼读单词"), QRect(16, 66, 150, 22));
     auto* note = Caption(page, QStringLiteral("朗读模式和朗读速度请在通用设置中进行设置."),
                          QRect(28, 154, 396, 24));
     note->setObjectName(QStringLiteral("SpeechNoteLabel"));
@@ -279,8 +275,8 @@ void RememberSettingForm::BuildSoundPage(TablePageXP* page) {
 void RememberSettingForm::BuildHotKeyPage(TablePageXP* page) {
     auto* keys = Group(page, QStringLiteral("FrameXP5"), QStringLiteral("热键设置"),
                        QRect(12, 34, 412, 272));
-    hotKeyEnabledCheck_ = Place(new CheckBoxXP(keys), QStringLiteral("HotKeyEnabledCheck"),
-                                QStringLiteral("开启热键功能"), QRect(16, 28, 200, 22));
+    hotKeyEnabledCheck_ = PlaceCaptioned(new CheckBoxXP(keys), QStringLiteral("HotKeyEnabledCheck"),
+                                         QStringLiteral("开启热键功能"), QRect(16, 28, 200, 22));
     for (int j = 0; j < HotKeySlotCount; ++j) {
         const int left = j < 4 ? 16 : 212;
         const int top = 70 + (j % 4) * 48;
@@ -295,8 +291,9 @@ void RememberSettingForm::BuildHotKeyPage(TablePageXP* page) {
 void RememberSettingForm::BuildOtherPage(TablePageXP* page) {
     auto* play = Group(page, QStringLiteral("FrameXP6"), QStringLiteral("自动显示单词"),
                        QRect(12, 34, 412, 120));
-    autoPlayCheck_ = Place(new CheckBoxXP(play), QStringLiteral("AutoPlayCheck"),
-                           QStringLiteral("运行本软件时自动显示单词"), QRect(16, 30, 260, 22));
+    autoPlayCheck_ =
+        PlaceCaptioned(new CheckBoxXP(play), QStringLiteral("AutoPlayCheck"),
+                       QStringLiteral("运行本软件时自动显示单词"), QRect(16, 30, 260, 22));
     Caption(play, QStringLiteral("两个单词显示间隔(秒):"), QRect(16, 72, 150, 26));
     intervalSlider_ = new SliderXP(play);
     intervalSlider_->setObjectName(QStringLiteral("IntervalSlider"));
@@ -308,10 +305,11 @@ void RememberSettingForm::BuildOtherPage(TablePageXP* page) {
 
     auto* other = Group(page, QStringLiteral("FrameXP7"), QStringLiteral("其它设置"),
                         QRect(12, 164, 412, 110));
-    fullScreenCheck_ = Place(new CheckBoxXP(other), QStringLiteral("FullScreenCheck"),
-                             QStringLiteral("全屏显示"), QRect(16, 30, 200, 22));
-    splitDisplayCheck_ = Place(new CheckBoxXP(other), QStringLiteral("SplitDisplayCheck"),
-                               QStringLiteral("单词与解释分行显示"), QRect(16, 66, 200, 22));
+    fullScreenCheck_ = PlaceCaptioned(new CheckBoxXP(other), QStringLiteral("FullScreenCheck"),
+                                      QStringLiteral("全屏显示"), QRect(16, 30, 200, 22));
+    splitDisplayCheck_ =
+        PlaceCaptioned(new CheckBoxXP(other), QStringLiteral("SplitDisplayCheck"),
+                       QStringLiteral("单词与解释分行显示"), QRect(16, 66, 200, 22));
 }
 
 void RememberSettingForm::LoadSettings() {

@@ -17,6 +17,16 @@ inline QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& text
     return label;
 }
 
+// A skinned control with a caption (button, check box, option, frame).
+template <typename Control>
+Control* PlaceCaptioned(Control* control, const QString& name, const QString& caption,
+                        QRect geometry) {
+    control->setObjectName(name);
+    control->SetCaption(caption);
+    control->setGeometry(geometry);
+    return control;
+}
+
 // A button keeps the size of its skin's pictures; only its corner is placed.
 inline ButtonXP* PlaceButton(QWidget* parent, const char* name, const QString& caption,
                              QPoint topLeft) {
